@@ -1,0 +1,162 @@
+#include "engine/engine_window.h"
+
+#include "engine/closing.h"
+#include "engine/story_panel.h"
+#include "platform/qt/look.h"
+#include "platform/qt/qt_host.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace vortelia {
+namespace {
+
+const QColor slotNormal(0, 170, 164);
+const QColor slotHighlight(5, 253, 244);
+
+QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services_(services) {
+    look::setupWindow(*this, gameTitle(), QSize(800, 598));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    storyPanel_ = new StoryPanel(this);
+    storyPanel_->setObjectName(QStringLiteral("Label1"));
+    storyPanel_->setGeometry(456, 8, 329, 465);
+    storyPanel_->setAttribute(Qt::WA_TranslucentBackground);
+    setTextColour(storyPanel_, QPalette::WindowText, look::highlight);
+    storyPanel_->setAccessibleName(QStringLiteral("Текст истории"));
+
+    static const char* slotNames[] = {"Label2", "Label3", "Label4"};
+    for (int i = 0; i < 3; ++i) {
+        slots_[i] = makeLabel(this, slotNames[i], QRect(472, 504 + 32 * i, 297, 17));
+        slots_[i]->setAlignment(Qt::AlignCenter);
+    }
+    static const char* holderNames[] = {"Label11", "Label12", "Label13"};
+    static const QRect holderPlaces[] = {{328, 232, 33, 25}, {328, 264, 33, 25}, {376, 264, 33, 25}};
+    for (int i = 0; i < 3; ++i) {
+        flagHolders_[i] = makeLabel(this, holderNames[i], holderPlaces[i]);
+        flagHolders_[i]->hide();
+    }
+
+    answerBox_ = new QLineEdit(this);
+    answerBox_->setObjectName(QStringLiteral("Text1"));
+    answerBox_->setGeometry(520, 504, 201, 19);
+    answerBox_->setAlignment(Qt::AlignCenter);
+    answerBox_->setFrame(false);
+    answerBox_->setAccessibleName(QStringLiteral("Ответ"));
+    QPalette boxPalette = answerBox_->palette();
+    boxPalette.setColor(QPalette::Base, QColor(64, 64, 64));
+    boxPalette.setColor(QPalette::Text, QColor(0, 192, 192));
+    answerBox_->setPalette(boxPalette);
+    answerBox_->hide();
+
+    for (QWidget* w : {static_cast<QWidget*>(storyPanel_), static_cast<QWidget*>(answerBox_)}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+    for (QLabel* slot : slots_) {
+        slot->setMouseTracking(true);
+        slot->installEventFilter(this);
+    }
+
+    connect(&quest_, &Quest::storyCleared, storyPanel_, &StoryPanel::clearStory);
+    connect(&quest_, &Quest::storyLineAdded, storyPanel_, &StoryPanel::appendLine);
+    connect(&quest_, &Quest::slotsChanged, this, &Engine::showSlots);
+    connect(&quest_, &Quest::coloursChanged, this, &Engine::showColours);
+    connect(&quest_, &Quest::flagsChanged, this, &Engine::showFlags);
+    connect(&quest_, &Quest::answerBoxChanged, this,
+            [this] { answerBox_->setVisible(quest_.scene().answerShown); });
+    connect(answerBox_, &QLineEdit::textChanged, &quest_, &Quest::setAnswerText);
+    showSlots();
+}
+
+void Engine::showSlots() {
+    const Scene& scene = quest_.scene();
+    for (int i = 0; i < 3; ++i) {
+        slots_[i]->setText(scene.choices[i].caption);
+        slots_[i]->setAccessibleName(scene.choices[i].caption);
+        slots_[i]->setVisible(scene.choices[i].shown);
+    }
+}
+
+void Engine::showColours() {
+    const Scene& scene = quest_.scene();
+    for (int i = 0; i < 3; ++i) {
+        if (scene.colours[i] != SlotColour::Default)
+            setTextColour(slots_[i], QPalette::WindowText,
+                          scene.colours[i] == SlotColour::Highlight ? slotHighlight : slotNormal);
+    }
+}
+
+void Engine::showFlags() {
+    for (int i = 0; i < 3; ++i)
+        flagHolders_[i]->setText(quest_.scene().flags[i]);
+}
+
+void Engine::paintEvent(QPaintEvent*) { backdrop_.paint(*this); }
+
+void Engine::mouseMoveEvent(QMouseEvent*) { quest_.pointerOver(Quest::Pointer::Bare); }
+
+bool Engine::eventFilter(QObject* watched, QEvent* event) {
+    const auto slot = std::find(slots_.begin(), slots_.end(), watched);
+    const int index = slot == slots_.end() ? -1 : static_cast<int>(slot - slots_.begin());
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (index >= 0)
+            quest_.pointerOver(static_cast<Quest::Pointer>(index));
+        else
+            quest_.pointerOver(Quest::Pointer::Neutral);
+        // The story panel swallows the move so that it does not reach the window as bare.
+        return watched != answerBox_;
+    case QEvent::MouseButtonPress:
+        if (index >= 0 && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            pressed_ = *slot;
+        return false;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (index >= 0 && mouse->button() == Qt::LeftButton && pressed_ == *slot &&
+            (*slot)->rect().contains(mouse->position().toPoint())) {
+            pressed_ = nullptr;
+            runHandler(services_.program, services_.report, [&] { quest_.click(index); });
+            return true;
+        }
+        pressed_ = nullptr;
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void Engine::keyPressEvent(QKeyEvent* event) {
+    if (answerBox_->hasFocus())
+        return;
+    if (event->key() == Qt::Key_F8)
+        runHandler(services_.program, services_.report, [&] { quest_.key(Quest::Key::F8); });
+}
+
+void Engine::closeEvent(QCloseEvent* event) {
+    event->accept();
+    runClosingSequence(services_, FlagReset::Yes);
+}
+
+} // namespace vortelia

@@ -1,0 +1,52 @@
+#pragma once
+// The quest screen's window: draws the quest's scene and forwards the player's pointer moves,
+// clicks, keys and close requests to it.
+
+#include "engine/quest.h"
+#include "platform/qt/look.h"
+#include "platform/services.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace vortelia {
+
+class StoryPanel;
+
+class Engine : public QWidget {
+    Q_OBJECT
+public:
+    Engine(Quest& quest, const Services& services);
+
+    StoryPanel* storyPanel() const { return storyPanel_; }
+    QLabel* choiceSlot(int slot) const { return slots_[slot]; }
+    QLabel* flagHolder(Flag flag) const { return flagHolders_[static_cast<size_t>(flag)]; }
+    QLineEdit* answerBox() const { return answerBox_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showSlots();
+    void showColours();
+    void showFlags();
+
+    Quest& quest_;
+    const Services& services_;
+    StoryPanel* storyPanel_;
+    std::array<QLabel*, 3> slots_;
+    std::array<QLabel*, 3> flagHolders_;
+    QLineEdit* answerBox_;
+    QLabel* pressed_ = nullptr;
+    look::Backdrop backdrop_{QStringLiteral(":/art/quest_background.svg"), QSize(800, 600)};
+};
+
+} // namespace vortelia

@@ -1,0 +1,103 @@
+#include "platform/qt/look.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QPainter>
+#include <QPalette>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QSvgRenderer>
+
+namespace vortelia::look {
+
+namespace {
+const QString sansFamily = QStringLiteral("PT Sans");
+const QString serifFamily = QStringLiteral("PT Serif");
+} // namespace
+
+bool loadFonts(const QString& fontsDir) {
+    bool any = false;
+    const QDir dir(fontsDir);
+    for (const QString& name : dir.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        any |= QFontDatabase::addApplicationFont(dir.filePath(name)) >= 0;
+    return any;
+}
+
+QFont sansFont(int pixelSize) {
+    QFont font(sansFamily);
+    font.setPixelSize(pixelSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QFont serifFont(int pixelSize) {
+    QFont font(serifFamily);
+    font.setPixelSize(pixelSize);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+QFont uiFont() { return sansFont(11); }
+
+void apply(QApplication& app) {
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette palette;
+    palette.setColor(QPalette::Window, windowBack);
+    palette.setColor(QPalette::WindowText, labelText);
+    palette.setColor(QPalette::Base, QColor(16, 48, 52));
+    palette.setColor(QPalette::Text, highlight);
+    palette.setColor(QPalette::Button, QColor(16, 56, 60));
+    palette.setColor(QPalette::ButtonText, highlight);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, windowBack);
+    palette.setColor(QPalette::ToolTipBase, windowBack);
+    palette.setColor(QPalette::ToolTipText, highlight);
+    app.setPalette(palette);
+    app.setFont(uiFont());
+    app.setWindowIcon(programIcon());
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {32, 48})
+        icon.addPixmap(picture(QStringLiteral(":/art/icon.svg"), QSize(size, size), 1.0));
+    return icon;
+}
+
+QPixmap picture(const QString& resource, QSize size, qreal devicePixelRatio) {
+    QSvgRenderer renderer(resource);
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return pixmap;
+}
+
+void Backdrop::paint(QWidget& window) {
+    const qreal ratio = window.devicePixelRatioF();
+    if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio)
+        pixmap_ = picture(resource_, size_, ratio);
+    QPainter(&window).drawPixmap(0, 0, pixmap_);
+}
+
+void setupWindow(QWidget& window, const QString& title, QSize clientSize) {
+    window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    window.setWindowTitle(title);
+    window.setWindowIcon(programIcon());
+    window.setFixedSize(clientSize);
+}
+
+void centre(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+} // namespace vortelia::look

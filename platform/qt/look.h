@@ -1,0 +1,55 @@
+#pragma once
+// The game's pinned look: fonts shipped in the game directory, the palette, and the colours the
+// windows use, so that nothing depends on the desktop theme.
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+class QApplication;
+
+namespace vortelia::look {
+
+// The system colour roles as the game maps them.
+inline const QColor highlight{150, 240, 232}; // story and document text
+inline const QColor menuText{12, 20, 20};     // prologue and readme text
+inline const QColor labelText{0, 170, 164};   // labels without a colour of their own
+inline const QColor windowBack{8, 30, 34};
+
+// Loads the fonts of the game directory's "fonts" folder; false if none could be loaded.
+bool loadFonts(const QString& fontsDir);
+// Application palette, default font and style.
+void apply(QApplication& app);
+
+// The default UI font (8-point sans-serif) and its kin.
+QFont uiFont();
+QFont sansFont(int pixelSize);
+QFont serifFont(int pixelSize);
+
+// The program icon, from its SVG at 32 and 48 pixels.
+QIcon programIcon();
+// A picture of the program's resources rendered for the widget's device pixel ratio.
+QPixmap picture(const QString& resource, QSize size, qreal devicePixelRatio);
+
+// A window's background picture, drawn from its top-left corner, re-rendered when the window
+// moves to a screen with another device pixel ratio.
+class Backdrop {
+public:
+    Backdrop(QString resource, QSize size) : resource_(std::move(resource)), size_(size) {}
+    void paint(QWidget& window);
+
+private:
+    QString resource_;
+    QSize size_;
+    QPixmap pixmap_;
+};
+
+// A fixed-size top-level window with the game's caption and icon, a close button and no
+// maximise button.
+void setupWindow(QWidget& window, const QString& title, QSize clientSize);
+// Centres a window on its screen.
+void centre(QWidget& window);
+
+} // namespace vortelia::look

@@ -1,0 +1,181 @@
+// The quest screen's window on the offscreen platform, driven by real Qt events.
+
+#include "engine/engine_window.h"
+#include "engine/story_panel.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace vortelia;
+using namespace vortelia::testing;
+
+namespace {
+
+const QColor normal(0, 170, 164);
+const QColor highlight(5, 253, 244);
+
+struct EngineWindowTest : ::testing::Test {
+    EngineWindowTest() {
+        f.game.writeStory(QStringLiteral("text\\gt1.tf"), {QStringLiteral("Ты входишь в миры."), QString()});
+        f.game.writeStory(QStringLiteral("text\\gt57.tf"), {QStringLiteral("Конец.")});
+        f.game.writeStory(QStringLiteral("text\\gt2.tf"), {QStringLiteral("Ресторан.")});
+    }
+    void open() {
+        quest.open();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    QLabel* slot(int i) const { return window.choiceSlot(i); }
+    QColor colour(int i) const { return slot(i)->palette().color(QPalette::WindowText); }
+    void moveTo(QWidget* w, QPoint p) { QTest::mouseMove(w, p); }
+    std::array<QColor, 3> colours() const { return {colour(0), colour(1), colour(2)}; }
+
+    Fakes f;
+    RecordingExits exits;
+    Quest quest{f.files, f.yield, f.sound, exits};
+    Engine window{quest, f.services};
+};
+
+} // namespace
+
+TEST_F(EngineWindowTest, OpensWithTheFirstPassageAndChoicesInTheirPlaces) {
+    open();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Миры \"Vortelia\""));
+    EXPECT_EQ(window.size(), QSize(800, 598));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1")), window.storyPanel());
+    EXPECT_EQ(window.storyPanel()->geometry(), QRect(456, 8, 329, 465));
+    EXPECT_EQ(window.storyPanel()->text(), QStringLiteral("Ты входишь в миры.\n\n"));
+    const char* names[] = {"Label2", "Label3", "Label4"};
+    const char* captions[] = {"Виртуальный ресторан", "Подводный мир", "Остров Сокровищ"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(slot(i)->objectName(), QLatin1String(names[i]));
+        EXPECT_EQ(slot(i)->geometry(), QRect(472, 504 + 32 * i, 297, 17));
+        EXPECT_EQ(slot(i)->text(), QString::fromUtf8(captions[i]));
+        EXPECT_TRUE(slot(i)->isVisible());
+        EXPECT_EQ(slot(i)->accessibleName(), QString::fromUtf8(captions[i]));
+    }
+    for (Flag flag : {Flag::B, Flag::C, Flag::BC})
+        EXPECT_FALSE(window.flagHolder(flag)->isVisible());
+    EXPECT_EQ(window.answerBox()->objectName(), QStringLiteral("Text1"));
+    EXPECT_FALSE(window.answerBox()->isVisible());
+    EXPECT_EQ(f.sound.commands, std::vector<QString>{"play sound\\trackgp.mp3"});
+}
+
+TEST_F(EngineWindowTest, HoverHighlightsTheSlotUnderThePointerByItsWholeRectangle) {
+    open();
+    moveTo(slot(1), QPoint(2, 2)); // the corner, far from the centred text
+    EXPECT_EQ(colours(), (std::array<QColor, 3>{normal, highlight, normal}));
+    moveTo(window.storyPanel(), QPoint(100, 100));
+    EXPECT_EQ(colours(), (std::array<QColor, 3>{normal, highlight, normal}));
+    moveTo(&window, QPoint(100, 300)); // the picture
+    EXPECT_EQ(colours(), (std::array<QColor, 3>{normal, normal, normal}));
+    moveTo(slot(2), QPoint(150, 8));
+    EXPECT_EQ(colours(), (std::array<QColor, 3>{normal, normal, highlight}));
+    // Over the place of a hidden slot the window is bare.
+    QTest::keyClick(window.windowHandle(), Qt::Key_F8);
+    EXPECT_FALSE(slot(1)->isVisible());
+    moveTo(&window, slot(1)->geometry().center());
+    EXPECT_EQ(colours(), (std::array<QColor, 3>{normal, normal, normal}));
+    // The hidden flag holders count as bare window too.
+    moveTo(&window, window.flagHolder(Flag::B)->geometry().center());
+    moveTo(slot(0), QPoint(5, 5));
+    moveTo(&window, window.flagHolder(Flag::C)->geometry().center());
+    EXPECT_EQ(colours(), (std::array<QColor, 3>{normal, normal, normal}));
+}
+
+TEST_F(EngineWindowTest, ClickOnASlotRunsItsTable) {
+    open();
+    QTest::mouseClick(slot(0), Qt::LeftButton, {}, QPoint(10, 8));
+    EXPECT_EQ(window.storyPanel()->text(), QStringLiteral("Ресторан.\n"));
+    EXPECT_FALSE(slot(0)->isVisible());
+    EXPECT_EQ(slot(1)->text(), QStringLiteral("Назад"));
+    EXPECT_FALSE(slot(2)->isVisible());
+    // slot 1 reloads c, b and bc: the holders now show the files.
+    EXPECT_EQ(window.flagHolder(Flag::B)->text(), QStringLiteral("0"));
+}
+
+TEST_F(EngineWindowTest, F8WorksOnlyWhileTheAnswerBoxHasNoFocus) {
+    open();
+    quest.setAnswerText(QString());
+    // Make the answer box shown and focused, as the password scene does.
+    f.game.writeStory(QStringLiteral("text\\gt56.tf"), {QStringLiteral("Пароль?")});
+    const_cast<Scene&>(quest.scene()).choices[0].caption = QStringLiteral("Нет...");
+    QTest::mouseClick(slot(0), Qt::LeftButton);
+    ASSERT_TRUE(window.answerBox()->isVisible());
+    window.answerBox()->setFocus();
+    ASSERT_TRUE(window.answerBox()->hasFocus());
+    QTest::keyClick(window.windowHandle(), Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(window.storyPanel()->text(), QStringLiteral("Пароль?\n"));
+    EXPECT_EQ(slot(1)->text(), QStringLiteral("Enter parol"));
+
+    window.setFocus();
+    QTest::keyClick(window.windowHandle(), Qt::Key_F8, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(window.storyPanel()->text(), QStringLiteral("Конец.\n"));
+    EXPECT_EQ(slot(0)->text(), QStringLiteral("Конец"));
+    EXPECT_TRUE(slot(0)->isVisible());
+    EXPECT_FALSE(slot(1)->isVisible());
+}
+
+TEST_F(EngineWindowTest, TypingIntoTheAnswerBoxReachesTheQuest) {
+    open();
+    f.game.writeStory(QStringLiteral("text\\gt56.tf"), {QStringLiteral("Пароль?")});
+    const_cast<Scene&>(quest.scene()).choices[0].caption = QStringLiteral("Нет...");
+    QTest::mouseClick(slot(0), Qt::LeftButton);
+    QTest::mouseClick(window.answerBox(), Qt::LeftButton);
+    for (char c : {'q', 'z'})
+        QTest::keyClick(window.windowHandle(), c);
+    EXPECT_EQ(quest.scene().answerText, QStringLiteral("qz"));
+}
+
+TEST_F(EngineWindowTest, CloseRestoresTheArrowResetsTheFlagsAndEndsTheProgram) {
+    open();
+    f.game.writeBytes(QStringLiteral("cursor\\cur.cgf"), "x");
+    f.arrow.install();
+    for (const char* flag : {"engdat\\b.gdf", "engdat\\c.gdf", "engdat\\bc.gdf"})
+        f.game.writeBytes(QLatin1String(flag), "1\r\n");
+    window.close();
+    for (const char* flag : {"engdat\\b.gdf", "engdat\\c.gdf", "engdat\\bc.gdf"})
+        EXPECT_EQ(f.game.readBytes(QLatin1String(flag)), QByteArray("0\r\n")) << flag;
+    EXPECT_EQ(f.cursors.installed.back(), f.arrow.savedCopy());
+    EXPECT_EQ(f.program.status, 0);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(EngineWindowTest, FailedCloseStillClosesReportsTheFileAndEndsWithAFailure) {
+    open();
+    QDir(f.game.path(QStringLiteral("engdat"))).removeRecursively();
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(f.report.paths, std::vector<QString>{f.game.path(QStringLiteral("engdat\\b.gdf"))});
+    EXPECT_EQ(f.program.status, 1);
+}
+
+TEST_F(EngineWindowTest, AClickDuringASlowLoadIsIgnoredAndACloseEndsTheLoad) {
+    QStringList lines;
+    for (int i = 0; i < 40; ++i)
+        lines << QStringLiteral("Строка %1 длинного рассказа.").arg(i);
+    f.game.writeStory(QStringLiteral("text\\gt2.tf"), lines);
+    open();
+    f.yield.count = 0;
+    f.yield.pumpEvents = true;
+    f.yield.onYield = [&](int n) {
+        if (n == 3)
+            QTest::mouseClick(slot(1), Qt::LeftButton); // would load gt6 if it ran
+        if (n == 10)
+            window.close();
+    };
+    QTest::mouseClick(slot(0), Qt::LeftButton);
+    EXPECT_EQ(f.yield.count, 10); // three flag reloads, then seven lines: stopped at the close
+    EXPECT_EQ(quest.scene().story.count(QStringLiteral("\r\n")), 7);
+    EXPECT_TRUE(quest.scene().choices[0].shown); // the slot settings after the load never ran
+    EXPECT_EQ(slot(1)->text(), QStringLiteral("Подводный мир"));
+    EXPECT_EQ(f.program.status, 0);
+    EXPECT_EQ(f.game.readBytes(QStringLiteral("engdat\\b.gdf")), QByteArray("0\r\n"));
+}
