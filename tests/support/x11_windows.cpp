@@ -1,0 +1,88 @@
+#include "support/x11_windows.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace vortelia::testing {
+namespace {
+
+QString windowTitle(Display* display, Window window) {
+    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    QString title;
+    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count, &after,
+                           &data) == Success &&
+        data) {
+        title = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(count));
+        XFree(data);
+    }
+    return title;
+}
+
+bool mappedWithSize(Display* display, Window window, QSize size) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable)
+        return false;
+    return size.isEmpty() || (attributes.width == size.width() && attributes.height == size.height());
+}
+
+} // namespace
+
+X11Session::X11Session() : display_(XOpenDisplay(nullptr)) {}
+
+X11Session::~X11Session() {
+    if (display_)
+        XCloseDisplay(display_);
+}
+
+std::optional<unsigned long> X11Session::find(const QString& title, QSize size) {
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::optional<unsigned long> found;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count))
+        return found;
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        if (mappedWithSize(display_, children[i], size) && windowTitle(display_, children[i]) == title)
+            found = children[i];
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+bool X11Session::hasWindow(const QString& title, QSize size) { return find(title, size).has_value(); }
+
+std::optional<unsigned long> X11Session::waitForWindow(const QString& title, std::chrono::milliseconds timeout,
+                                                       QSize size) {
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        if (auto window = find(title, size))
+            return window;
+        QThread::msleep(20); // polling an outside process, bounded by the deadline
+    } while (clock.elapsed() < timeout.count());
+    return std::nullopt;
+}
+
+void X11Session::requestClose(unsigned long window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, window, False, NoEventMask, &event);
+    XFlush(display_);
+}
+
+} // namespace vortelia::testing

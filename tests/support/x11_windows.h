@@ -1,0 +1,38 @@
+#pragma once
+// Looking at the game's windows on a real X server from a test, and asking them to close the way a
+// window manager does (WM_DELETE_WINDOW).
+
+#include <QSize>
+#include <QString>
+
+#include <chrono>
+#include <optional>
+
+struct _XDisplay;
+
+namespace vortelia::testing {
+
+class X11Session {
+public:
+    // Opens $DISPLAY; ok() is false without a display.
+    X11Session();
+    ~X11Session();
+    X11Session(const X11Session&) = delete;
+    X11Session& operator=(const X11Session&) = delete;
+
+    bool ok() const { return display_ != nullptr; }
+    // The first mapped top-level window with that title (and that client size, if given), polling
+    // until the deadline.
+    std::optional<unsigned long> waitForWindow(const QString& title, std::chrono::milliseconds timeout,
+                                               QSize size = {});
+    // Whether a mapped window with that title (and size) exists now.
+    bool hasWindow(const QString& title, QSize size = {});
+    // Sends WM_DELETE_WINDOW, as a window manager's close button does.
+    void requestClose(unsigned long window);
+
+private:
+    std::optional<unsigned long> find(const QString& title, QSize size);
+    ::_XDisplay* display_ = nullptr;
+};
+
+} // namespace vortelia::testing
