@@ -1,0 +1,169 @@
+#include "console/console_window.h"
+
+#include "console/log_pane.h"
+#include "engine/closing.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace vortelia {
+namespace {
+
+// A picture drawn unscaled from the slot's top-left corner, sharp at any device pixel ratio.
+class PictureSlot : public QWidget {
+public:
+    PictureSlot(QWidget* parent, QString resource, QSize size)
+        : QWidget(parent), picture_(std::move(resource), size) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override { picture_.paint(*this); }
+
+private:
+    look::Backdrop picture_;
+};
+
+struct PictureSlotPlace {
+    const char* name;
+    const char* resource;
+    QRect geometry;
+    const char* description;
+};
+
+const PictureSlotPlace picturePlaces[] = {
+    {"Image1", ":/art/console_universe.svg", {456, 456, 300, 107}, "Набросок: наша Вселенная"},
+    {"Image2", ":/art/console_equation.svg", {456, 464, 300, 91}, "Уравнение времени"},
+    {"Image3", ":/art/console_portrait.svg", {552, 480, 100, 75}, "Фотография"},
+    {"Image4", ":/art/console_stranger.svg", {528, 456, 150, 113}, "Размытая фотография"},
+};
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+LogPane* makePane(QWidget* parent, const char* name, QRect geometry, const QColor& colour,
+                  const QString& description) {
+    auto* pane = new LogPane(parent);
+    pane->setObjectName(QLatin1String(name));
+    pane->setGeometry(geometry);
+    pane->setAttribute(Qt::WA_TranslucentBackground);
+    pane->setFont(look::uiFont());
+    setColour(pane, QPalette::WindowText, colour);
+    pane->setAccessibleDescription(description);
+    return pane;
+}
+
+QLabel* makeHotSpot(QWidget* parent, const char* name, QRect geometry, const QString& accessibleName) {
+    auto* spot = new QLabel(parent);
+    spot->setObjectName(QLatin1String(name));
+    spot->setGeometry(geometry);
+    spot->setAttribute(Qt::WA_TranslucentBackground);
+    spot->setAccessibleName(accessibleName);
+    return spot;
+}
+
+} // namespace
+
+BLNC::BLNC(const Services& services) : services_(services) {
+    look::setupWindow(*this, QStringLiteral("Миры \"Vortelia\": консоль управления AI Voriva VUR"),
+                      QSize(797, 591));
+
+    input_ = new QLineEdit(this);
+    input_->setObjectName(QStringLiteral("Text"));
+    input_->setGeometry(32, 448, 305, 23);
+    input_->setFrame(false);
+    input_->setFont(look::sansFont(16));
+    input_->setAccessibleName(QStringLiteral("Команда"));
+    QPalette inputPalette = input_->palette();
+    inputPalette.setColor(QPalette::Base, QColor(64, 64, 64));
+    inputPalette.setColor(QPalette::Text, QColor(0, 128, 128));
+    input_->setPalette(inputPalette);
+
+    log_ = makePane(this, "Con", QRect(32, 72, 377, 345), QColor(128, 128, 128),
+                    QStringLiteral("Журнал консоли"));
+    log_->setPaneText(console_.log());
+    document_ = makePane(this, "Texcon", QRect(440, 72, 337, 345), look::highlight, QStringLiteral("Документ"));
+
+    // Made after the log pane, whose top-right corner the knob's hot spot overlaps.
+    clearSpot_ = makeHotSpot(this, "Label1", QRect(392, 64, 25, 25), QStringLiteral("Очистить"));
+    runSpot_ = makeHotSpot(this, "Label3", QRect(344, 440, 73, 41), QStringLiteral("Выполнить"));
+    for (QLabel* spot : {clearSpot_, runSpot_})
+        spot->installEventFilter(this);
+
+    for (size_t i = 0; i < pictures_.size(); ++i) {
+        const PictureSlotPlace& place = picturePlaces[i];
+        pictures_[i] = new PictureSlot(this, QLatin1String(place.resource), place.geometry.size());
+        pictures_[i]->setObjectName(QLatin1String(place.name));
+        pictures_[i]->setGeometry(place.geometry);
+        pictures_[i]->setAccessibleName(QString::fromUtf8(place.description));
+        pictures_[i]->hide();
+    }
+
+    input_->setFocus();
+}
+
+void BLNC::runInput() {
+    runHandler(services_.program, services_.report, [&] {
+        const qsizetype before = console_.log().size();
+        const bool ends = console_.run(input_->text());
+        // Every row appends at least CR LF: an unchanged log means no row matched.
+        if (console_.log().size() == before)
+            return;
+        log_->appendPaneText(QStringView(console_.log()).sliced(before));
+        if (console_.document() != shownDocument_) {
+            shownDocument_ = console_.document();
+            document_->setPaneText(shownDocument_);
+        }
+        for (size_t i = 0; i < pictures_.size(); ++i)
+            pictures_[i]->setVisible(console_.picture() == static_cast<int>(i) + 1);
+        if (ends) {
+            ended_ = true;
+            services_.program.end(0);
+        }
+    });
+}
+
+void BLNC::clearLog() {
+    console_.clear();
+    log_->setPaneText(console_.log());
+}
+
+void BLNC::paintEvent(QPaintEvent*) { backdrop_.paint(*this); }
+
+bool BLNC::eventFilter(QObject* watched, QEvent* event) {
+    auto* spot = watched == clearSpot_ || watched == runSpot_ ? static_cast<QLabel*>(watched) : nullptr;
+    if (!spot)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            pressed_ = spot;
+        return false;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool click = mouse->button() == Qt::LeftButton && pressed_ == spot &&
+                           spot->rect().contains(mouse->position().toPoint());
+        pressed_ = nullptr;
+        if (!click)
+            return false;
+        if (spot == runSpot_)
+            runInput();
+        else
+            clearLog();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void BLNC::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!ended_)
+        runClosingSequence(services_, FlagReset::Yes);
+}
+
+} // namespace vortelia

@@ -1,0 +1,60 @@
+#pragma once
+// The console screen (form BLNC): the input line, the log and document panes, the two hot spots
+// and the four picture slots, driven by the console's interpreter.
+
+#include "console/console.h"
+#include "platform/qt/look.h"
+#include "platform/services.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace vortelia {
+
+class LogPane;
+
+class BLNC : public QWidget {
+    Q_OBJECT
+public:
+    explicit BLNC(const Services& services);
+
+    const Console& console() const { return console_; }
+    QLineEdit* inputLine() const { return input_; }
+    LogPane* logPane() const { return log_; }
+    LogPane* documentPane() const { return document_; }
+    QLabel* clearSpot() const { return clearSpot_; }
+    QLabel* runSpot() const { return runSpot_; }
+    // Slot 1 to 4.
+    QWidget* pictureSlot(int slot) const { return pictures_[slot - 1]; }
+
+    // What a click on the run hot spot does: runs the input line's whole text; the end command
+    // then ends the program without the closing sequence.
+    void runInput();
+    // What a click on the clear hot spot does: the log becomes ">_".
+    void clearLog();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const Services& services_;
+    Console console_;
+    QLineEdit* input_;
+    LogPane* log_;
+    LogPane* document_;
+    QLabel* clearSpot_;
+    QLabel* runSpot_;
+    std::array<QWidget*, 4> pictures_;
+    QString shownDocument_;
+    QLabel* pressed_ = nullptr;
+    bool ended_ = false; // the end command ran: the program ends without the closing sequence
+    look::Backdrop backdrop_{QStringLiteral(":/art/console_background.svg"), QSize(800, 600)};
+};
+
+} // namespace vortelia

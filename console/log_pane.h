@@ -1,0 +1,30 @@
+#pragma once
+// A console pane: a word-wrapped label whose text is cut off at its bottom edge, without
+// scrolling. A CR LF pair, and any CR or LF that is not part of one, ends a line. Once the text
+// shown reaches the bottom edge, text appended after it could never be seen, so it is not laid
+// out at all: a log that grows without limit costs the same per append.
+
+#include <QLabel>
+
+namespace vortelia {
+
+class LogPane : public QLabel {
+    Q_OBJECT
+public:
+    explicit LogPane(QWidget* parent = nullptr);
+
+    // Replaces the pane's text.
+    void setPaneText(QStringView text);
+    // Adds to the pane's text; a CR at the end of the previous text and an LF at the start of
+    // this one form one line break.
+    void appendPaneText(QStringView text);
+    // Whether the text shown already reaches the bottom edge.
+    bool full() const { return full_; }
+
+private:
+    QString shown_;
+    bool afterCr_ = false;
+    bool full_ = false;
+};
+
+} // namespace vortelia
