@@ -3,10 +3,10 @@
 namespace vortelia::catalogue {
 
 // A photograph's bytes printed as text; site.world repeats it before its address.
-#define VORTELIA_NOISE_BLOCK                                                                         \
-    u"Ud™\0336П0 ЎхЎdЌдµ}~s4 м№0)ve45hл ъH}У 8ґ®}“.ЬВ\033 ҐOHхr(\n"                                  \
-    u"CHq™xЉиY§9е 6°Лр |6ЏЦ)EпbЙЋБ 6АCь \033^\n"                                                     \
-    u"цхк–(\007yЕеФy 36Л8 №тцСцН ћ™В7рБ' 5|U0С’Щ\007аГ& Э‹¦0 3M4et5YY_ \0018™тs;Z тT…;V‚ ю¬\n"      \
+#define VORTELIA_NOISE_BLOCK                                                                                                             \
+    u"Ud™\0336П0 ЎхЎdЌдµ}~s4 м№0)ve45hл ъH}У 8ґ®}“.ЬВ\033 ҐOHхr(\n"                                               \
+    u"CHq™xЉиY§9е 6°Лр |6ЏЦ)EпbЙЋБ 6АCь \033^\n"                                                                        \
+    u"цхк–(\007yЕеФy 36Л8 №тцСцН ћ™В7рБ' 5|U0С’Щ\007аГ& Э‹¦0 3M4et5YY_ \0018™тs;Z тT…;V‚ ю¬\n" \
     u"ЃЊ}ж)Ё2чосt МБ3\033dъ фґЖц Q=ClууP$37 sДЄ:_шо7 \0014"
 
 extern const char16_t corpVip[] =

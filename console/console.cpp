@@ -15,6 +15,8 @@ bool Console::run(const QString& input) {
     return command->endsProgram;
 }
 
-void Console::clear() { log_ = QStringLiteral(">_"); }
+void Console::clear() {
+    log_ = QStringLiteral(">_");
+}
 
 } // namespace vortelia

@@ -85,7 +85,8 @@ BLNC::BLNC(const Services& services) : services_(services) {
     log_ = makePane(this, "Con", QRect(32, 72, 377, 345), QColor(128, 128, 128),
                     QStringLiteral("Журнал консоли"));
     log_->setPaneText(console_.log());
-    document_ = makePane(this, "Texcon", QRect(440, 72, 337, 345), look::highlight, QStringLiteral("Документ"));
+    document_ =
+        makePane(this, "Texcon", QRect(440, 72, 337, 345), look::highlight, QStringLiteral("Документ"));
 
     // Made after the log pane, whose top-right corner the knob's hot spot overlaps.
     clearSpot_ = makeHotSpot(this, "Label1", QRect(392, 64, 25, 25), QStringLiteral("Очистить"));
@@ -131,7 +132,9 @@ void BLNC::clearLog() {
     log_->setPaneText(console_.log());
 }
 
-void BLNC::paintEvent(QPaintEvent*) { backdrop_.paint(*this); }
+void BLNC::paintEvent(QPaintEvent*) {
+    backdrop_.paint(*this);
+}
 
 bool BLNC::eventFilter(QObject* watched, QEvent* event) {
     auto* spot = watched == clearSpot_ || watched == runSpot_ ? static_cast<QLabel*>(watched) : nullptr;

@@ -23,7 +23,6 @@ void LogPane::appendPaneText(QStringView text) {
     // A label breaks lines at LF only, so every line end becomes one LF.
     for (QChar c : text) {
         if (c == u'\r') {
-            shown_ += u'\n';
             afterCr_ = true;
             continue;
         }
@@ -32,7 +31,7 @@ void LogPane::appendPaneText(QStringView text) {
         afterCr_ = false;
     }
     setText(shown_);
-    full_ = heightForWidth(width()) >= height();
+    full_ = false;
 }
 
 } // namespace vortelia

@@ -33,6 +33,23 @@ void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 
 } // namespace
 
+bool isConsoleKey(const QKeyEvent& event) {
+    // The keypad's separator key: keysym KP_Separator on X11, VK_SEPARATOR on Windows. Qt itself
+    // reports it as a keypad comma.
+    constexpr quint32 x11Separator = 0xffac;
+    constexpr quint32 windowsSeparator = 108;
+    const quint32 native = event.nativeVirtualKey();
+#ifdef Q_OS_WIN
+    if (native == windowsSeparator)
+        return true;
+#else
+    if (native == x11Separator)
+        return true;
+    Q_UNUSED(windowsSeparator);
+#endif
+    return event.key() == Qt::Key_Comma && event.modifiers().testFlag(Qt::KeypadModifier);
+}
+
 Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services_(services) {
     look::setupWindow(*this, gameTitle(), QSize(800, 598));
     setMouseTracking(true);
@@ -152,6 +169,8 @@ void Engine::keyPressEvent(QKeyEvent* event) {
         return;
     if (event->key() == Qt::Key_F8)
         runHandler(services_.program, services_.report, [&] { quest_.key(Quest::Key::F8); });
+    else if (isConsoleKey(*event))
+        runHandler(services_.program, services_.report, [&] { quest_.key(Quest::Key::Console); });
 }
 
 void Engine::closeEvent(QCloseEvent* event) {

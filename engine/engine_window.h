@@ -10,12 +10,16 @@
 
 #include <array>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 
 namespace vortelia {
 
 class StoryPanel;
+
+// The quest screen's console key: the numeric keypad's separator, whatever the modifiers.
+bool isConsoleKey(const QKeyEvent& event);
 
 class Engine : public QWidget {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "shell/screens.h"
 
+#include "console/console_window.h"
 #include "engine/engine_window.h"
 #include "platform/qt/look.h"
 #include "shell/game_over.h"
@@ -59,7 +60,12 @@ void Screens::gameOverSwitch() {
 }
 
 void Screens::openConsole() {
-    // The console screen comes with its own window; until then the quest stays where it is.
+    hideQuest();
+    if (!console_) {
+        console_ = std::make_unique<BLNC>(services_);
+        look::centre(*console_);
+    }
+    console_->show();
 }
 
 } // namespace vortelia

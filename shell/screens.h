@@ -9,6 +9,7 @@
 
 namespace vortelia {
 
+class BLNC;
 class Engine;
 class GameOver;
 
@@ -31,12 +32,14 @@ public:
     Quest* quest() const { return quest_.get(); }
     Engine* engine() const { return engine_.get(); }
     GameOver* gameOver() const { return gameOver_.get(); }
+    BLNC* console() const { return console_.get(); }
 
 private:
     const Services& services_;
     std::unique_ptr<Quest> quest_;
     std::unique_ptr<Engine> engine_;
     std::unique_ptr<GameOver> gameOver_;
+    std::unique_ptr<BLNC> console_;
 };
 
 } // namespace vortelia

@@ -32,10 +32,10 @@ const Case cases[] = {
      ">command^help\r\ncommand^[command]<[parameter] - syntax to consoles\rvie<[cat] - list catalogue\r"
      "vie<[diec/name_catalogue] - list files\rdiec<[name_file] - open file\rend<[consol] - close & exit",
      "", Shape::Exact, 0, false},
-    {"command^vie<cat", ">[Boroda_LNC]\r>[Quennic]\r>[System]\r>[Vortelia]\r>[Test_world]", "", Shape::Exact, 0,
-     false},
-    {"command^vie<diec/Quennic", ">-|my_foto.see]\r>-|site.world]\r>-|diary_book.rea]\r>-|diary_book2.rea]", "",
-     Shape::Exact, 0, false},
+    {"command^vie<cat", ">[Boroda_LNC]\r>[Quennic]\r>[System]\r>[Vortelia]\r>[Test_world]", "", Shape::Exact,
+     0, false},
+    {"command^vie<diec/Quennic", ">-|my_foto.see]\r>-|site.world]\r>-|diary_book.rea]\r>-|diary_book2.rea]",
+     "", Shape::Exact, 0, false},
     {"command^vie<diec/Vortelia",
      ">-|report_3.rea]\r>-|protocol_time.gfi]\r>-|protocol_universe.gfi]\r>-|foto_stranger.see]", "",
      Shape::Exact, 0, false},
@@ -54,14 +54,15 @@ const Case cases[] = {
     {"command^diec<foto_command.see", opened, nullptr, Shape::Noise, 0, false},
     {"command^diec<my_foto.see", opened, "Commentary to file: это типо я...", Shape::Exact, 3, false},
     {"command^diec<site.world", opened, nullptr, Shape::Site, 0, false},
-    {"command^diec<kill_system.dea", ">error: You want to destroy the system, You in its wit?\r", "", Shape::Exact,
-     0, false},
+    {"command^diec<kill_system.dea", ">error: You want to destroy the system, You in its wit?\r", "",
+     Shape::Exact, 0, false},
     {"command^diec<report_3.rea", opened, nullptr, Shape::Report, 0, false},
     {"command^diec<protocol_universe.gfi", opened,
      "Протокол №23: телепатический контакт с «иными»\r\nCommentary to INFO: эволюционная структура Вселенной",
      Shape::Exact, 1, false},
     {"command^diec<protocol_time.gfi", opened,
-     "Протокол №478: телепатический контакт с «иными»\r\nCommentary to INFO: уравнение временных преобразований",
+     "Протокол №478: телепатический контакт с «иными»\r\nCommentary to INFO: уравнение временных "
+     "преобразований",
      Shape::Exact, 2, false},
     {"command^diec<foto_stranger.see", opened, "Commentary to file: представитель иных...", Shape::Exact, 4,
      false},
@@ -74,7 +75,9 @@ const Case cases[] = {
     {"command^end<consol", opened, "Good By!", Shape::Exact, 0, true},
 };
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 // Four lines of 52, 36, 76 and 46 characters between LFs, mixing scripts and raw control bytes,
 // all of them in the game's code page.
@@ -103,7 +106,8 @@ void expectSite(const QString& text) {
     const qsizetype blank = text.lastIndexOf(u' ');
     ASSERT_GT(blank, 0);
     const QString address = text.sliced(blank + 1);
-    EXPECT_TRUE(address.startsWith(QStringLiteral("http://www.site.world/vortelia/"))) << address.toStdString();
+    EXPECT_TRUE(address.startsWith(QStringLiteral("http://www.site.world/vortelia/")))
+        << address.toStdString();
     expectNoise(text.first(blank));
 }
 
@@ -124,15 +128,18 @@ void expectReport(const QString& text) {
     ASSERT_TRUE(text.count(QStringLiteral("\r\n")) == 2 && text.count(u'\r') == 2) << text.toStdString();
     const qsizetype first = text.indexOf(QStringLiteral("\r\n"));
     const qsizetype second = text.indexOf(QStringLiteral("\r\n"), first + 2);
-    EXPECT_EQ(text.first(first), u8("Отчет протокола эксперимента по вступлению в контакт с «иными» при помощи "
-                                    "<данные повреждены>...йствия на мозг:"));
+    EXPECT_EQ(text.first(first),
+              u8("Отчет протокола эксперимента по вступлению в контакт с «иными» при помощи "
+                 "<данные повреждены>...йствия на мозг:"));
     EXPECT_EQ(text.sliced(first + 2, second - first - 2), u8("...<данные повреждены>..."));
     const QStringList rest = text.sliced(second + 2).split(u'\n');
     ASSERT_EQ(rest.size(), 8);
     EXPECT_EQ(rest[0], u8("10^14: тишина..."));
     EXPECT_EQ(rest[1], u8("10^26: слышу некий голос..."));
-    EXPECT_TRUE(rest[2].startsWith(QStringLiteral("10^27: ")) && rest[2].contains(u8("Осирис"))) << rest[2].toStdString();
-    EXPECT_TRUE(rest[3].startsWith(QStringLiteral("10^29: ")) && rest[3].contains(u8("Высш"))) << rest[3].toStdString();
+    EXPECT_TRUE(rest[2].startsWith(QStringLiteral("10^27: ")) && rest[2].contains(u8("Осирис")))
+        << rest[2].toStdString();
+    EXPECT_TRUE(rest[3].startsWith(QStringLiteral("10^29: ")) && rest[3].contains(u8("Высш")))
+        << rest[3].toStdString();
     EXPECT_EQ(rest[4], u8("10^31: тишина..."));
     EXPECT_EQ(rest[5], u8("10^38: опять слышу голос"));
     EXPECT_EQ(rest[6], u8("10^47: эволюции человека - всего десять этапов"));
@@ -149,9 +156,9 @@ void expectDocument(const Case& c, const QString& document) {
     case Shape::Site:
         return expectSite(document);
     case Shape::Diary:
-        return expectEntries(document, {{"Запись№32654jfs6: ", "."},
-                                        {"Запись№32655jfs6: ", "... "},
-                                        {"Запись№32656jfs6: ", "."}});
+        return expectEntries(
+            document,
+            {{"Запись№32654jfs6: ", "."}, {"Запись№32655jfs6: ", "... "}, {"Запись№32656jfs6: ", "."}});
     case Shape::Diary2:
         return expectEntries(document, {{"Запись№32657jfs6: ", "- [данные зашифрованы]"},
                                         {"Запись№326207jfs6: ", "- [данные зашифрованы]"}});
@@ -196,7 +203,8 @@ TEST(CommandTable, LookupIsExactWholeStringAndFirstMatch) {
     EXPECT_EQ(findCommand(u"help"), &commandTable[1]);
     EXPECT_EQ(findCommand(u""), &commandTable[0]);
     EXPECT_EQ(findCommand(u"command^end<consol"), &commandTable[22]);
-    for (const char16_t* text : {u"Help", u"help ", u" help", u"hel", u"command^help", u"command^end<consol\r"})
+    for (const char16_t* text :
+         {u"Help", u"help ", u" help", u"hel", u"command^help", u"command^end<consol\r"})
         EXPECT_EQ(findCommand(text), nullptr) << QString::fromUtf16(text).toStdString();
 }
 

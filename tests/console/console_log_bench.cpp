@@ -1,1 +1,81 @@
-int main() { return 0; }
+// Running a command on the console screen once the log holds many replies: the append and the
+// repaint of the window must not grow with the log.
+
+#include "console/console_window.h"
+#include "platform/qt/look.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+using namespace vortelia;
+
+struct NullProgram : Program {
+    void end(int) override {}
+    bool ending() const override { return false; }
+};
+struct NullYield : UiYield {
+    void yield() override {}
+};
+struct NullSound : SoundService {
+    void execute(const QString&) override {}
+};
+struct NullCursors : CursorSystem {
+    CursorHandle loadFromFile(const QString&) override { return 0; }
+    CursorHandle current() override { return 1; }
+    CursorHandle copy(CursorHandle) override { return 2; }
+    void setArrow(CursorHandle) override {}
+};
+struct NullReport : FailureReport {
+    void report(const Failure&) override {}
+};
+
+void RunAfterReplies(benchmark::State& state) {
+    QTemporaryDir dir;
+    const GameDirectory files(dir.path());
+    NullProgram program;
+    NullYield yield;
+    NullSound sound;
+    NullCursors cursors;
+    ArrowCursor arrow(cursors, dir.path());
+    NullReport report;
+    const Services services{files, yield, sound, arrow, program, report};
+
+    BLNC window(services);
+    window.show();
+    window.inputLine()->setText(QStringLiteral("help"));
+    for (int64_t i = 0; i < state.range(0); ++i)
+        window.runInput();
+    window.repaint();
+    for (auto _ : state) {
+        window.runInput();
+        window.repaint();
+    }
+    state.counters["log_chars"] = static_cast<double>(window.console().log().size());
+}
+
+BENCHMARK(RunAfterReplies)->Arg(100)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (!vortelia::look::loadFonts(QStringLiteral(VORTELIA_GAME_DIR "/fonts"))) {
+        std::fprintf(stderr, "the game directory's fonts are missing: build the game_directory target\n");
+        return 1;
+    }
+    vortelia::look::apply(app);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

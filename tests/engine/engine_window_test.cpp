@@ -123,6 +123,27 @@ TEST_F(EngineWindowTest, F8WorksOnlyWhileTheAnswerBoxHasNoFocus) {
     EXPECT_FALSE(slot(1)->isVisible());
 }
 
+TEST_F(EngineWindowTest, TheKeypadSeparatorOpensTheConsoleUnlessTheAnswerBoxHasTheFocus) {
+    open();
+    const Scene before = quest.scene();
+    QTest::keyClick(window.windowHandle(), Qt::Key_Comma); // the main keyboard's comma
+    EXPECT_TRUE(exits.calls.empty());
+    QTest::keyClick(window.windowHandle(), Qt::Key_Comma, Qt::KeypadModifier | Qt::ShiftModifier);
+    EXPECT_EQ(exits.calls, std::vector<QString>{"console"});
+    EXPECT_EQ(quest.scene().story, before.story);
+    EXPECT_EQ(f.sound.commands.size(), 1u); // only the opening's music
+    EXPECT_EQ(f.game.readBytes(QStringLiteral("engdat\\b.gdf")), QByteArray("0\r\n"));
+
+    exits.calls.clear();
+    f.game.writeStory(QStringLiteral("text\\gt56.tf"), {QStringLiteral("Пароль?")});
+    const_cast<Scene&>(quest.scene()).choices[0].caption = QStringLiteral("Нет...");
+    QTest::mouseClick(slot(0), Qt::LeftButton);
+    QTest::mouseClick(window.answerBox(), Qt::LeftButton);
+    ASSERT_TRUE(window.answerBox()->hasFocus());
+    QTest::keyClick(window.windowHandle(), Qt::Key_Comma, Qt::KeypadModifier);
+    EXPECT_TRUE(exits.calls.empty());
+}
+
 TEST_F(EngineWindowTest, TypingIntoTheAnswerBoxReachesTheQuest) {
     open();
     f.game.writeStory(QStringLiteral("text\\gt56.tf"), {QStringLiteral("Пароль?")});
