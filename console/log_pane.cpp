@@ -23,6 +23,7 @@ void LogPane::appendPaneText(QStringView text) {
     // A label breaks lines at LF only, so every line end becomes one LF.
     for (QChar c : text) {
         if (c == u'\r') {
+            shown_ += u'\n';
             afterCr_ = true;
             continue;
         }
@@ -31,7 +32,7 @@ void LogPane::appendPaneText(QStringView text) {
         afterCr_ = false;
     }
     setText(shown_);
-    full_ = false;
+    full_ = heightForWidth(width()) >= height();
 }
 
 } // namespace vortelia

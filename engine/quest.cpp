@@ -1,5 +1,7 @@
 #include "engine/quest.h"
 
+#include "platform/line_loading.h"
+
 namespace vortelia {
 namespace {
 
@@ -54,14 +56,11 @@ void Quest::loadStoryText(const QString& path) {
     storyPath_ = path;
     scene_.story.clear();
     emit storyCleared();
-    LineReader lines = files_.openLines(path);
-    QString line;
-    while (lines.next(line)) {
+    loadLines(files_, yield_, path, [this](const QString& line) {
         scene_.story += line;
         scene_.story += QStringLiteral("\r\n");
         emit storyLineAdded(line);
-        yield_.yield();
-    }
+    });
 }
 
 void Quest::click(int slot) {

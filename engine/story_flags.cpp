@@ -1,5 +1,7 @@
 #include "engine/story_flags.h"
 
+#include "platform/line_loading.h"
+
 namespace vortelia {
 
 QString flagFile(Flag flag) {
@@ -17,12 +19,7 @@ QString flagFile(Flag flag) {
 void StoryFlags::reload(Flag flag, FlagHolders& holders) const {
     QString& holder = holders[static_cast<size_t>(flag)];
     holder.clear();
-    LineReader lines = files_.openLines(flagFile(flag));
-    QString line;
-    while (lines.next(line)) {
-        holder += line;
-        yield_.yield();
-    }
+    loadLines(files_, yield_, flagFile(flag), [&holder](const QString& line) { holder += line; });
 }
 
 void StoryFlags::write(Flag flag, const QString& value) const { files_.writeLine(flagFile(flag), value); }

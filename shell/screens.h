@@ -1,6 +1,6 @@
 #pragma once
-// The screen registry: owns every window of the game, creates each on its first show, and
-// switches between them.
+// The screen registry: owns every window of the game, creates each on its first show (the menu
+// and the About screen anew after each unload), and runs the switches between them.
 
 #include "engine/quest.h"
 #include "platform/services.h"
@@ -9,33 +9,65 @@
 
 namespace vortelia {
 
+class About;
 class BLNC;
 class Engine;
+class Game;
 class GameOver;
+class IntoEngine;
+class Main;
 
 class Screens : public QuestExits {
 public:
     explicit Screens(const Services& services);
     ~Screens() override;
 
-    // The first screen of the program.
+    // The first screen of the program: the splash.
     void start();
-    // Creates the quest screen on first use (its opening runs then, before it is drawn) and
-    // shows it. Throws Failure when the opening fails; the window then exists but stays hidden.
+
+    // Each show creates its window on first use, runs its opening before it is first drawn, and
+    // shows it. They throw Failure when an opening fails; the window then exists but stays hidden.
+    void showSplash();
+    void showMenu();
+    void showPrologue();
+    void showAbout();
     void showQuest();
-    void hideQuest();
     void showGameOver();
+
+    // The splash timer: the splash goes, the menu comes.
+    void splashDone();
+    // The menu's hot spots.
+    void menuStart();
+    void menuInfo();
+    void menuExit();
+    // The About screen's back hot spot.
+    void aboutBack();
+    // The prologue's begin label.
+    void beginGame();
 
     void gameOverSwitch() override;
     void openConsole() override;
 
+    Main* splash() const { return splash_.get(); }
+    Game* menu() const { return menu_.get(); }
+    IntoEngine* prologue() const { return prologue_.get(); }
+    About* about() const { return about_.get(); }
     Quest* quest() const { return quest_.get(); }
     Engine* engine() const { return engine_.get(); }
     GameOver* gameOver() const { return gameOver_.get(); }
     BLNC* console() const { return console_.get(); }
 
 private:
+    template <typename Handler>
+    void handle(Handler&& handler) {
+        runHandler(services_.program, services_.report, handler);
+    }
+
     const Services& services_;
+    std::unique_ptr<Main> splash_;
+    std::unique_ptr<Game> menu_;
+    std::unique_ptr<IntoEngine> prologue_;
+    std::unique_ptr<About> about_;
     std::unique_ptr<Quest> quest_;
     std::unique_ptr<Engine> engine_;
     std::unique_ptr<GameOver> gameOver_;

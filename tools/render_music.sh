@@ -53,7 +53,7 @@ if ! sox -R -V1 "$work/raw.wav" "$work/trimmed.wav" \
   die "$score: sox failed to trim"
 fi
 
-length=$(sox -V1 --info -D "$work/trimmed.wav") || die "$score: cannot measure the render"
+length=$(soxi -D "$work/trimmed.wav" 2>/dev/null) || die "$score: cannot measure the render"
 # Fade-out: an eighth of the length, at most 2 s (short stings fade briefly).
 fade=$(awk -v l="$length" 'BEGIN { f = l / 8; if (f > 2) f = 2; printf "%.3f", f }')
 if ! sox -R -V1 "$work/trimmed.wav" -b 16 "$work/final.wav" \

@@ -2,6 +2,7 @@
 // repaint of the window must not grow with the log.
 
 #include "console/console_window.h"
+#include "console/log_pane.h"
 #include "platform/qt/look.h"
 
 #include <benchmark/benchmark.h>
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -36,6 +38,15 @@ struct NullReport : FailureReport {
     void report(const Failure&) override {}
 };
 
+// Counts the window's paint events, to show that every repaint really draws.
+struct PaintCounter : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int64_t paints = 0;
+};
+
 void RunAfterReplies(benchmark::State& state) {
     QTemporaryDir dir;
     const GameDirectory files(dir.path());
@@ -49,18 +60,54 @@ void RunAfterReplies(benchmark::State& state) {
 
     BLNC window(services);
     window.show();
+    while (!window.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     window.inputLine()->setText(QStringLiteral("help"));
     for (int64_t i = 0; i < state.range(0); ++i)
         window.runInput();
     window.repaint();
+    PaintCounter counter;
+    window.installEventFilter(&counter);
     for (auto _ : state) {
         window.runInput();
         window.repaint();
     }
-    state.counters["log_chars"] = static_cast<double>(window.console().log().size());
+    state.counters["paints_per_run"] =
+        static_cast<double>(counter.paints) / static_cast<double>(state.iterations());
+    state.counters["log_replies"] = static_cast<double>(window.console().log().count(u'\n'));
 }
 
-BENCHMARK(RunAfterReplies)->Arg(100)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+// A fixed number of runs, so that the log grows little beyond its prior replies while measured.
+void RepaintOnly(benchmark::State& state) {
+    QTemporaryDir dir;
+    const GameDirectory files(dir.path());
+    NullProgram program;
+    NullYield yield;
+    NullSound sound;
+    NullCursors cursors;
+    ArrowCursor arrow(cursors, dir.path());
+    NullReport report;
+    const Services services{files, yield, sound, arrow, program, report};
+    BLNC window(services);
+    window.show();
+    while (!window.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    window.inputLine()->setText(QStringLiteral("help"));
+    for (int64_t i = 0; i < state.range(0); ++i)
+        window.runInput();
+    for (auto _ : state) {
+        if (state.range(1) == 0) window.repaint(); else if (state.range(1)==1) window.runInput(); else if (state.range(1)==2) window.logPane()->repaint(); else window.documentPane()->repaint();
+    }
+}
+BENCHMARK(RepaintOnly)->Args({100,0})->Args({100,1})->Args({100,2})->Args({0,2})->Args({0,0})->Unit(benchmark::kMicrosecond);
+BENCHMARK(RunAfterReplies)
+    ->Arg(100)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Iterations(2000)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
