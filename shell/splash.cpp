@@ -20,6 +20,7 @@ Main::Main(const Services& services) {
 
     timer_.setObjectName(QStringLiteral("Timer"));
     timer_.setInterval(6258);
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
         timer_.stop();
         emit timedOut();

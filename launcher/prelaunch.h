@@ -1,0 +1,31 @@
+#pragma once
+// The launcher's only window: its splash for three seconds, then the game is started by its
+// file name from the current directory and the launcher ends.
+
+#include "platform/host.h"
+#include "platform/qt/look.h"
+
+#include <QTimer>
+#include <QWidget>
+
+namespace vortelia {
+
+// The game's file name as the launcher opens it from the current directory.
+QString gameFileName();
+
+class Prelaunch : public QWidget {
+    Q_OBJECT
+public:
+    explicit Prelaunch(ProgramStarter& starter);
+    QTimer& timer() { return timer_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override { backdrop_.paint(*this); }
+
+private:
+    ProgramStarter& starter_;
+    QTimer timer_;
+    look::Backdrop backdrop_{QStringLiteral(":/art/launcher_splash.svg"), QSize(486, 296)};
+};
+
+} // namespace vortelia
