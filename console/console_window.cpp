@@ -2,27 +2,15 @@
 
 #include "console/log_pane.h"
 #include "engine/closing.h"
+#include "platform/qt/hot_spot.h"
+#include "platform/qt/picture.h"
+#include "platform/qt/qt_host.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 
 namespace vortelia {
 namespace {
-
-// A picture drawn unscaled from the slot's top-left corner, sharp at any device pixel ratio.
-class PictureSlot : public QWidget {
-public:
-    PictureSlot(QWidget* parent, QString resource, QSize size)
-        : QWidget(parent), picture_(std::move(resource), size) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override { picture_.paint(*this); }
-
-private:
-    look::Backdrop picture_;
-};
 
 struct PictureSlotPlace {
     const char* name;
@@ -56,19 +44,10 @@ LogPane* makePane(QWidget* parent, const char* name, QRect geometry, const QColo
     return pane;
 }
 
-QLabel* makeHotSpot(QWidget* parent, const char* name, QRect geometry, const QString& accessibleName) {
-    auto* spot = new QLabel(parent);
-    spot->setObjectName(QLatin1String(name));
-    spot->setGeometry(geometry);
-    spot->setAttribute(Qt::WA_TranslucentBackground);
-    spot->setAccessibleName(accessibleName);
-    return spot;
-}
-
 } // namespace
 
 BLNC::BLNC(const Services& services) : services_(services) {
-    look::setupWindow(*this, QStringLiteral("Миры \"Vortelia\": консоль управления AI Voriva VUR"),
+    look::setupWindow(*this, gameTitle() + QStringLiteral(": консоль управления AI Voriva VUR"),
                       QSize(797, 591));
 
     input_ = new QLineEdit(this);
@@ -89,17 +68,15 @@ BLNC::BLNC(const Services& services) : services_(services) {
         makePane(this, "Texcon", QRect(440, 72, 337, 345), look::highlight, QStringLiteral("Документ"));
 
     // Made after the log pane, whose top-right corner the knob's hot spot overlaps.
-    clearSpot_ = makeHotSpot(this, "Label1", QRect(392, 64, 25, 25), QStringLiteral("Очистить"));
-    runSpot_ = makeHotSpot(this, "Label3", QRect(344, 440, 73, 41), QStringLiteral("Выполнить"));
-    for (QLabel* spot : {clearSpot_, runSpot_})
-        spot->installEventFilter(this);
+    clearSpot_ = new HotSpot(this, "Label1", QRect(392, 64, 25, 25), QStringLiteral("Очистить"));
+    runSpot_ = new HotSpot(this, "Label3", QRect(344, 440, 73, 41), QStringLiteral("Выполнить"));
+    connect(clearSpot_, &HotSpot::clicked, this, &BLNC::clearLog);
+    connect(runSpot_, &HotSpot::clicked, this, &BLNC::runInput);
 
     for (size_t i = 0; i < pictures_.size(); ++i) {
         const PictureSlotPlace& place = picturePlaces[i];
-        pictures_[i] = new PictureSlot(this, QLatin1String(place.resource), place.geometry.size());
-        pictures_[i]->setObjectName(QLatin1String(place.name));
-        pictures_[i]->setGeometry(place.geometry);
-        pictures_[i]->setAccessibleName(QString::fromUtf8(place.description));
+        pictures_[i] = new Picture(this, place.name, QLatin1String(place.resource), place.geometry,
+                                   QString::fromUtf8(place.description));
         pictures_[i]->hide();
     }
 
@@ -134,33 +111,6 @@ void BLNC::clearLog() {
 
 void BLNC::paintEvent(QPaintEvent*) {
     backdrop_.paint(*this);
-}
-
-bool BLNC::eventFilter(QObject* watched, QEvent* event) {
-    auto* spot = watched == clearSpot_ || watched == runSpot_ ? static_cast<QLabel*>(watched) : nullptr;
-    if (!spot)
-        return false;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            pressed_ = spot;
-        return false;
-    case QEvent::MouseButtonRelease: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool click = mouse->button() == Qt::LeftButton && pressed_ == spot &&
-                           spot->rect().contains(mouse->position().toPoint());
-        pressed_ = nullptr;
-        if (!click)
-            return false;
-        if (spot == runSpot_)
-            runInput();
-        else
-            clearLog();
-        return true;
-    }
-    default:
-        return false;
-    }
 }
 
 void BLNC::closeEvent(QCloseEvent* event) {

@@ -10,11 +10,11 @@
 
 #include <array>
 
-class QLabel;
 class QLineEdit;
 
 namespace vortelia {
 
+class HotSpot;
 class LogPane;
 
 class BLNC : public QWidget {
@@ -26,8 +26,8 @@ public:
     QLineEdit* inputLine() const { return input_; }
     LogPane* logPane() const { return log_; }
     LogPane* documentPane() const { return document_; }
-    QLabel* clearSpot() const { return clearSpot_; }
-    QLabel* runSpot() const { return runSpot_; }
+    HotSpot* clearSpot() const { return clearSpot_; }
+    HotSpot* runSpot() const { return runSpot_; }
     // Slot 1 to 4.
     QWidget* pictureSlot(int slot) const { return pictures_[slot - 1]; }
 
@@ -40,7 +40,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     const Services& services_;
@@ -48,11 +47,10 @@ private:
     QLineEdit* input_;
     LogPane* log_;
     LogPane* document_;
-    QLabel* clearSpot_;
-    QLabel* runSpot_;
+    HotSpot* clearSpot_;
+    HotSpot* runSpot_;
     std::array<QWidget*, 4> pictures_;
     QString shownDocument_;
-    QLabel* pressed_ = nullptr;
     bool ended_ = false; // the end command ran: the program ends without the closing sequence
     look::Backdrop backdrop_{QStringLiteral(":/art/console_background.svg"), QSize(800, 600)};
 };

@@ -1,11 +1,15 @@
 #include "console/log_pane.h"
 
+#include <QEvent>
+#include <QPainter>
+
 namespace vortelia {
 
 LogPane::LogPane(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
+    laidOut_.setTextFormat(Qt::PlainText);
 }
 
 void LogPane::setPaneText(QStringView text) {
@@ -14,7 +18,7 @@ void LogPane::setPaneText(QStringView text) {
     full_ = false;
     appendPaneText(text);
     if (text.isEmpty())
-        setText(shown_);
+        layOut();
 }
 
 void LogPane::appendPaneText(QStringView text) {
@@ -31,8 +35,43 @@ void LogPane::appendPaneText(QStringView text) {
             shown_ += c;
         afterCr_ = false;
     }
+    layOut();
+}
+
+void LogPane::layOut() {
     setText(shown_);
-    full_ = heightForWidth(width()) >= height();
+    // A static text breaks lines at the line separator, not at LF.
+    laidOut_.setText(QString(shown_).replace(u'\n', QChar::LineSeparator));
+    laidOut_.setTextWidth(contentsRect().width());
+    laidOut_.prepare(QTransform(), font());
+    full_ = laidOut_.size().height() >= contentsRect().height();
+    rendered_ = QPixmap();
+    update();
+}
+
+void LogPane::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    if (rendered_.isNull() || rendered_.devicePixelRatio() != ratio) {
+        rendered_ = QPixmap(size() * ratio);
+        rendered_.setDevicePixelRatio(ratio);
+        rendered_.fill(Qt::transparent);
+        QPainter painter(&rendered_);
+        painter.setFont(font());
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawStaticText(contentsRect().topLeft(), laidOut_);
+    }
+    QPainter(this).drawPixmap(0, 0, rendered_);
+}
+
+void LogPane::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        layOut();
+}
+
+void LogPane::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    layOut();
 }
 
 } // namespace vortelia

@@ -2,9 +2,11 @@
 // A console pane: a word-wrapped label whose text is cut off at its bottom edge, without
 // scrolling. A CR LF pair, and any CR or LF that is not part of one, ends a line. Once the text
 // shown reaches the bottom edge, text appended after it could never be seen, so it is not laid
-// out at all: a log that grows without limit costs the same per append.
+// out at all: a log that grows without limit costs the same per append and per repaint.
 
 #include <QLabel>
+#include <QPixmap>
+#include <QStaticText>
 
 namespace vortelia {
 
@@ -21,10 +23,20 @@ public:
     // Whether the text shown already reaches the bottom edge.
     bool full() const { return full_; }
 
+protected:
+    // Draws the laid-out text from a picture of it that is kept until the text changes.
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    QString shown_;
+    void layOut();
+
+    QString shown_; // the text up to the line that reaches the bottom edge, lines ended by LF
     bool afterCr_ = false;
     bool full_ = false;
+    QStaticText laidOut_;
+    QPixmap rendered_;
 };
 
 } // namespace vortelia

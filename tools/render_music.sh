@@ -38,17 +38,21 @@ if ! fluidsynth -q -n -i -a file -o audio.file.name="$work/unused.wav" \
   -o synth.reverb.width=1.0 -o synth.reverb.level=0.8 \
   -T wav -O float -F "$work/raw.wav" \
   "$soundfont" "$work/score.mid" >"$work/fluidsynth.log" 2>&1 ||
-  [ ! -s "$work/raw.wav" ]; then
+  grep -qi 'error' "$work/fluidsynth.log" || [ ! -s "$work/raw.wav" ]; then
   cat "$work/fluidsynth.log" >&2
-  die "$score: fluidsynth failed"
+  die "$score: fluidsynth failed with $soundfont"
 fi
+
+# A silent render means a broken soundfont or an empty score.
+peak=$(sox -V1 "$work/raw.wav" -n stat 2>&1 | awk '/^Maximum amplitude/ { print $3 }')
+awk -v p="${peak:-0}" 'BEGIN { exit !(p > 0.001) }' || die "$score: the render is silent"
 
 # Normalise first so the silence thresholds are relative to the music,
 # then trim silence at both ends.
 if ! sox -R -V1 "$work/raw.wav" "$work/trimmed.wav" \
   norm -1 \
   silence 1 0.01 -50d \
-  reverse silence 1 0.01 -70d reverse 2>"$work/sox.log"; then
+  reverse silence 1 0.01 -60d reverse 2>"$work/sox.log"; then
   cat "$work/sox.log" >&2
   die "$score: sox failed to trim"
 fi

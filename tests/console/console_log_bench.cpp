@@ -74,32 +74,12 @@ void RunAfterReplies(benchmark::State& state) {
     }
     state.counters["paints_per_run"] =
         static_cast<double>(counter.paints) / static_cast<double>(state.iterations());
-    state.counters["log_replies"] = static_cast<double>(window.console().log().count(u'\n'));
+    state.counters["pane_full"] = window.logPane()->full() ? 1 : 0;
+    state.counters["log_replies"] =
+        static_cast<double>(window.console().log().count(QStringLiteral(">command^help")));
 }
 
 // A fixed number of runs, so that the log grows little beyond its prior replies while measured.
-void RepaintOnly(benchmark::State& state) {
-    QTemporaryDir dir;
-    const GameDirectory files(dir.path());
-    NullProgram program;
-    NullYield yield;
-    NullSound sound;
-    NullCursors cursors;
-    ArrowCursor arrow(cursors, dir.path());
-    NullReport report;
-    const Services services{files, yield, sound, arrow, program, report};
-    BLNC window(services);
-    window.show();
-    while (!window.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    window.inputLine()->setText(QStringLiteral("help"));
-    for (int64_t i = 0; i < state.range(0); ++i)
-        window.runInput();
-    for (auto _ : state) {
-        if (state.range(1) == 0) window.repaint(); else if (state.range(1)==1) window.runInput(); else if (state.range(1)==2) window.logPane()->repaint(); else window.documentPane()->repaint();
-    }
-}
-BENCHMARK(RepaintOnly)->Args({100,0})->Args({100,1})->Args({100,2})->Args({0,2})->Args({0,0})->Unit(benchmark::kMicrosecond);
 BENCHMARK(RunAfterReplies)
     ->Arg(100)
     ->Arg(10'000)

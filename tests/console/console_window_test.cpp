@@ -2,12 +2,14 @@
 
 #include "console/console_window.h"
 #include "console/log_pane.h"
+#include "platform/qt/hot_spot.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -18,6 +20,26 @@ using namespace vortelia::testing;
 namespace {
 
 const char* const flagFiles[] = {"engdat\\b.gdf", "engdat\\c.gdf", "engdat\\bc.gdf"};
+
+// The lowest pixel row of a pane's text as drawn, without the window behind it; -1 when blank.
+int inkBottom(QWidget* pane) {
+    QImage image(pane->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    pane->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    for (int y = image.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 0)
+                return y;
+        }
+    }
+    return -1;
+}
+
+// How many lines a pane draws, for text of letters without descenders.
+int drawnLines(QWidget* pane) {
+    const QFontMetrics metrics(pane->font());
+    return qRound((inkBottom(pane) - metrics.ascent()) / double(metrics.lineSpacing())) + 1;
+}
 
 struct ConsoleWindowTest : ::testing::Test {
     void open() {
@@ -164,6 +186,23 @@ TEST_F(ConsoleWindowTest, EveryLineEndBreaksALineOnScreen) {
     EXPECT_FALSE(shownDocument().contains(u'\r'));
 }
 
+TEST_F(ConsoleWindowTest, PanesDrawALineForEveryLineEnd) {
+    open();
+    const std::pair<const char16_t*, int> texts[] = {
+        {u"xx", 1},         {u"xx\rxx", 2},   {u"xx\r\nxx", 2}, {u"xx\nxx", 2},
+        {u"xx\r\r\nxx", 3}, {u"xx\n\rxx", 3}, {u"xx\n\nxx", 3}, {u"xx\r\n\r\nxx\rxx", 4},
+    };
+    for (const auto& [text, lines] : texts) {
+        window.documentPane()->setPaneText(text);
+        EXPECT_EQ(drawnLines(window.documentPane()), lines) << QString::fromUtf16(text).toStdString();
+    }
+    // A CR that ends one append and the LF that starts the next are one line end.
+    window.documentPane()->setPaneText(u"xx\r");
+    window.documentPane()->appendPaneText(u"\nxx");
+    EXPECT_EQ(drawnLines(window.documentPane()), 2);
+    EXPECT_EQ(window.documentPane()->text(), QStringLiteral("xx\nxx"));
+}
+
 TEST_F(ConsoleWindowTest, EachPictureDocumentShowsOnlyItsSlot) {
     open();
     const std::pair<const char*, int> documents[] = {
@@ -203,7 +242,8 @@ TEST_F(ConsoleWindowTest, NewestLinesBelowTheBottomStayHiddenUntilTheLogIsCleare
     EXPECT_TRUE(window.logPane()->full());
     const QString shown = shownLog();
     EXPECT_LT(shown.count(QStringLiteral(">command^help")), 40);
-    EXPECT_GE(window.logPane()->heightForWidth(377), 345);
+    // Drawn down to the bottom edge, with no room left for another line.
+    EXPECT_GT(inkBottom(window.logPane()), 345 - 2 * QFontMetrics(window.logPane()->font()).lineSpacing());
     type(QStringLiteral("command^vie<diec/System"));
     clickRun();
     EXPECT_EQ(shownLog(), shown);

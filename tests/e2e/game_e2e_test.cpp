@@ -1,97 +1,106 @@
-// The real programs, started from a copy of the assembled game directory on the X server that
-// the test run provides.
+// The real game program, started from a copy of the assembled game directory on the X server that
+// the test run provides, and driven by real pointer clicks and window-manager close requests.
 
-#include "support/x11_windows.h"
+#include "e2e/e2e_flow.h"
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <X11/keysym.h>
 
 using namespace vortelia::testing;
 using namespace std::chrono_literals;
 
 namespace {
 
-const QString title = QStringLiteral("Миры \"Vortelia\"");
+struct GameProgram : ::testing::Test {
+    void SetUp() override { ASSERT_TRUE(x.ok()) << "these tests need an X server in $DISPLAY (./dev/test starts one)"; }
+    void TearDown() override { killAll(game.path(QStringLiteral("game"))); }
+    void start() {
+        process.setProcessEnvironment(onTheDisplay());
+        process.setWorkingDirectory(game.root());
+        process.start(game.path(QStringLiteral("game")), {});
+        ASSERT_TRUE(process.waitForStarted(10000));
+    }
+    // The splash, refusing the player's close, then the menu after its timer.
+    unsigned long toMenu() {
+        const auto splash = x.waitForWindow(gameTitle, 20s, splashSize);
+        EXPECT_TRUE(splash) << "no splash";
+        if (!splash)
+            return 0;
+        x.requestClose(*splash);
+        const auto menu = waitForNewWindow(x, menuSize, splash, 15s);
+        EXPECT_TRUE(menu) << "no menu";
+        EXPECT_FALSE(x.exists(*splash));
+        return menu.value_or(0);
+    }
+    unsigned long toQuest() {
+        const unsigned long menu = toMenu();
+        x.requestClose(menu); // refused: the click below still finds the menu
+        x.click(menu, {536 + 120, 216 + 20});
+        const auto prologue = waitForNewWindow(x, prologueSize, std::nullopt, 10s);
+        EXPECT_TRUE(prologue) << "no prologue";
+        if (!prologue)
+            return 0;
+        x.click(*prologue, {304 + 92, 504 + 20});
+        const auto quest = waitForNewWindow(x, questSize, std::nullopt, 10s);
+        EXPECT_TRUE(quest) << "no quest screen";
+        return quest.value_or(0);
+    }
+    int finish() {
+        EXPECT_TRUE(process.waitForFinished(10000));
+        return process.exitCode();
+    }
 
-// A private copy of the game directory, so that the test's flag writes touch nothing else.
-class GameCopy {
-public:
-    GameCopy() {
-        const QDir source(QStringLiteral(VORTELIA_GAME_DIR));
-        QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString from = it.next();
-            const QString to = dir_.filePath(source.relativeFilePath(from));
-            QDir().mkpath(QFileInfo(to).path());
-            QFile::copy(from, to);
-        }
-    }
-    QString path(const QString& relative) const { return dir_.filePath(relative); }
-    QString root() const { return dir_.path(); }
-    QByteArray read(const QString& relative) const {
-        QFile file(path(relative));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    void write(const QString& relative, const QByteArray& bytes) const {
-        QFile file(path(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-private:
-    QTemporaryDir dir_;
+    X11Session x;
+    GameCopy game;
+    QProcess process;
 };
-
-QProcessEnvironment onTheDisplay() {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    return env;
-}
 
 } // namespace
 
-TEST(GameProgram, ClosingTheQuestScreenResetsTheThreeFlagFiles) {
-    X11Session x;
-    ASSERT_TRUE(x.ok()) << "these tests need an X server in $DISPLAY (./dev/test starts one)";
-    GameCopy game;
+TEST_F(GameProgram, ClosingTheQuestScreenResetsTheThreeFlagFiles) {
     for (const char* flag : {"engdat/b.gdf", "engdat/c.gdf", "engdat/bc.gdf"})
-        game.write(QLatin1String(flag), "1\r\n");
-
-    QProcess process;
-    process.setProcessEnvironment(onTheDisplay());
-    process.setWorkingDirectory(game.root());
-    process.start(game.path(QStringLiteral("game")), {});
-    ASSERT_TRUE(process.waitForStarted(10000));
-    const auto window = x.waitForWindow(title, 20s, QSize(800, 598));
-    ASSERT_TRUE(window) << "the quest screen never appeared";
-    x.requestClose(*window);
-    ASSERT_TRUE(process.waitForFinished(10000));
+        ASSERT_TRUE(game.write(QLatin1String(flag), "1\r\n"));
+    start();
+    const unsigned long quest = toQuest();
+    ASSERT_NE(quest, 0u);
+    x.requestClose(quest);
+    EXPECT_EQ(finish(), 0) << process.readAllStandardError().toStdString();
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     for (const char* flag : {"engdat/b.gdf", "engdat/c.gdf", "engdat/bc.gdf"})
         EXPECT_EQ(game.read(QLatin1String(flag)), QByteArray("0\r\n")) << flag;
 }
 
-TEST(GameProgram, AMissingFirstPassageIsReportedWithItsPathAndEndsWithAFailure) {
-    X11Session x;
-    ASSERT_TRUE(x.ok()) << "these tests need an X server in $DISPLAY (./dev/test starts one)";
-    GameCopy game;
-    QFile::remove(game.path(QStringLiteral("text/gt1.tf")));
+TEST_F(GameProgram, AboutRefusesThePlayersCloseAndAMissingReadmeIsReported) {
+    start();
+    unsigned long menu = toMenu();
+    ASSERT_NE(menu, 0u);
+    x.click(menu, {536 + 120, 296 + 24});
+    const auto about = waitForNewWindow(x, lastScreenSize, std::nullopt, 10s);
+    ASSERT_TRUE(about) << "no About screen";
+    x.requestClose(*about); // refused: the back button below still works
+    x.click(*about, {592 + 96, 16 + 24});
+    const auto again = waitForNewWindow(x, menuSize, menu, 10s);
+    ASSERT_TRUE(again) << "no menu after the About screen";
 
-    QProcess process;
-    process.setProcessEnvironment(onTheDisplay());
-    process.setWorkingDirectory(game.root());
-    process.start(game.path(QStringLiteral("game")), {});
-    ASSERT_TRUE(process.waitForStarted(10000));
-    const auto box = x.waitForWindow(title, 20s);
-    ASSERT_TRUE(box) << "no failure report appeared";
+    // Now without the readme: the failure is reported with the file's path and ends the game.
+    QFile::remove(game.path(QStringLiteral("text/read.tf")));
+    x.click(*again, {536 + 120, 296 + 24});
+    const auto box = waitForNewWindow(x, {}, again, 10s);
+    ASSERT_TRUE(box) << "no failure report";
     x.requestClose(*box);
-    ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_NE(process.exitCode(), 0);
-    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(game.path(QStringLiteral("text/gt1.tf"))));
+    EXPECT_NE(finish(), 0);
+    EXPECT_TRUE(
+        QString::fromUtf8(process.readAllStandardError()).contains(game.path(QStringLiteral("text/read.tf"))));
+}
+
+TEST_F(GameProgram, TheClosingPassageLeadsToTheGameOverScreenWhoseCloseEndsTheGame) {
+    ASSERT_TRUE(game.write(QStringLiteral("engdat/b.gdf"), "1\r\n"));
+    start();
+    const unsigned long quest = toQuest();
+    ASSERT_NE(quest, 0u);
+    const auto over = pressF8AndEnd(x, quest);
+    ASSERT_TRUE(over) << "no game-over screen";
+    EXPECT_FALSE(x.exists(quest));
+    x.requestClose(*over);
+    EXPECT_EQ(finish(), 0);
+    EXPECT_EQ(game.read(QStringLiteral("engdat/b.gdf")), QByteArray("0\r\n"));
 }

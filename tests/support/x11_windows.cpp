@@ -6,6 +6,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
 
 namespace vortelia::testing {
 namespace {
@@ -34,9 +36,12 @@ bool mappedWithSize(Display* display, Window window, QSize size) {
     return size.isEmpty() || (attributes.width == size.width() && attributes.height == size.height());
 }
 
+// Windows of another process vanish at any moment; a request about one that is gone is no error here.
+int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+
 } // namespace
 
-X11Session::X11Session() : display_(XOpenDisplay(nullptr)) {}
+X11Session::X11Session() : display_(XOpenDisplay(nullptr)) { XSetErrorHandler(ignoreErrors); }
 
 X11Session::~X11Session() {
     if (display_)
@@ -83,6 +88,44 @@ void X11Session::requestClose(unsigned long window) {
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display_, window, False, NoEventMask, &event);
     XFlush(display_);
+}
+
+void X11Session::movePointer(unsigned long window, QPoint at) {
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), at.x(), at.y(), &x, &y, &child);
+    XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
+    XSync(display_, False);
+}
+
+void X11Session::click(unsigned long window, QPoint at) {
+    movePointer(window, at);
+    XTestFakeButtonEvent(display_, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+    XSync(display_, False);
+}
+
+void X11Session::key(unsigned long window, unsigned long keysym) {
+    XSetInputFocus(display_, window, RevertToPointerRoot, CurrentTime);
+    const KeyCode code = XKeysymToKeycode(display_, keysym);
+    XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    XSync(display_, False);
+}
+
+X11Session::CursorImage X11Session::cursorImage() {
+    CursorImage result;
+    if (XFixesCursorImage* image = XFixesGetCursorImage(display_)) {
+        result.size = QSize(image->width, image->height);
+        result.name = QString::fromLatin1(image->name ? image->name : "");
+        XFree(image);
+    }
+    return result;
+}
+
+bool X11Session::exists(unsigned long window) {
+    XWindowAttributes attributes;
+    return mappedWithSize(display_, window, {}) && XGetWindowAttributes(display_, window, &attributes);
 }
 
 } // namespace vortelia::testing

@@ -2,6 +2,7 @@
 // Looking at the game's windows on a real X server from a test, and asking them to close the way a
 // window manager does (WM_DELETE_WINDOW).
 
+#include <QPoint>
 #include <QSize>
 #include <QString>
 
@@ -29,6 +30,19 @@ public:
     bool hasWindow(const QString& title, QSize size = {});
     // Sends WM_DELETE_WINDOW, as a window manager's close button does.
     void requestClose(unsigned long window);
+    // A real left click at a point of the window's client area.
+    void click(unsigned long window, QPoint at);
+    // A real key press and release, with the keyboard focus on the window.
+    void key(unsigned long window, unsigned long keysym);
+    // Moves the pointer to a point of the window's client area.
+    void movePointer(unsigned long window, QPoint at);
+    // The size of the pointer's cursor image now, and whether it is a named (theme) cursor.
+    struct CursorImage {
+        QSize size;
+        QString name;
+    };
+    CursorImage cursorImage();
+    bool exists(unsigned long window);
 
 private:
     std::optional<unsigned long> find(const QString& title, QSize size);
