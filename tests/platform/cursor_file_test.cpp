@@ -149,22 +149,25 @@ TEST_F(IcotoolCursor, HotspotAndPixelsAtEveryStorage) {
         {"1-bit", {"-b", "1", "--hotspot-x=1", "--hotspot-y=1"}, false, monoPicture(), {1, 1}, 1},
     };
     for (const IcotoolCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QByteArray bytes = make(c.picture, c.options, c.raw);
-        ASSERT_GT(bytes.size(), 22);
-        ASSERT_EQ(storedBits(bytes), c.storedBits);
-        const std::optional<CursorFile> cursor = parseCursorFile(bytes);
-        ASSERT_TRUE(cursor);
-        ASSERT_EQ(cursor->frames.size(), 1u);
-        ASSERT_EQ(cursor->frames[0].sizes.size(), 1u);
-        ASSERT_EQ(cursor->steps.size(), 1u);
-        EXPECT_EQ(cursor->steps[0].frame, 0);
-        EXPECT_EQ(cursor->steps[0].durationMs, 0);
-        EXPECT_FALSE(cursor->animated());
-        const CursorImage& image = cursor->frames[0].sizes[0];
-        EXPECT_EQ(image.hotspot, c.hotspot);
-        EXPECT_EQ(image.image.format(), QImage::Format_ARGB32);
-        EXPECT_TRUE(samePixels(image.image, c.picture));
+        // A case that stops early still lets the next one run.
+        [&] {
+            SCOPED_TRACE(c.name);
+            const QByteArray bytes = make(c.picture, c.options, c.raw);
+            ASSERT_GT(bytes.size(), 22);
+            ASSERT_EQ(storedBits(bytes), c.storedBits);
+            const std::optional<CursorFile> cursor = parseCursorFile(bytes);
+            ASSERT_TRUE(cursor);
+            ASSERT_EQ(cursor->frames.size(), 1u);
+            ASSERT_EQ(cursor->frames[0].sizes.size(), 1u);
+            ASSERT_EQ(cursor->steps.size(), 1u);
+            EXPECT_EQ(cursor->steps[0].frame, 0);
+            EXPECT_EQ(cursor->steps[0].durationMs, 0);
+            EXPECT_FALSE(cursor->animated());
+            const CursorImage& image = cursor->frames[0].sizes[0];
+            EXPECT_EQ(image.hotspot, c.hotspot);
+            EXPECT_EQ(image.image.format(), QImage::Format_ARGB32);
+            EXPECT_TRUE(samePixels(image.image, c.picture));
+        }();
     }
 }
 
@@ -195,21 +198,24 @@ TEST_F(FixtureCursor, StaticCursorsGiveTheirHotspotAndQtsPixels) {
         {"mono32-1bit-hotspot-1-1.cur", {32, 32}, {1, 1}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const QByteArray bytes = readFile(kFixtures + QLatin1Char('/') + QLatin1String(c.file));
-        ASSERT_FALSE(bytes.isEmpty());
-        const std::optional<CursorFile> cursor = parseCursorFile(bytes);
-        ASSERT_TRUE(cursor);
-        ASSERT_EQ(cursor->frames.size(), 1u);
-        ASSERT_EQ(cursor->frames[0].sizes.size(), 1u);
-        const CursorImage& image = cursor->frames[0].sizes[0];
-        EXPECT_EQ(image.image.size(), c.size);
-        EXPECT_EQ(image.hotspot, c.hotspot);
-        // Qt's own reader drops the hotspot but its pixels are an independent decode.
-        const QImage reference = qtDecoded(bytes);
-        ASSERT_FALSE(reference.isNull());
-        EXPECT_TRUE(samePixels(image.image, reference, true));
-        EXPECT_GT(image.image.pixel(c.hotspot) >> 24, 0u) << "the hotspot lies on the picture";
+        // A case that stops early still lets the next one run.
+        [&] {
+            SCOPED_TRACE(c.file);
+            const QByteArray bytes = readFile(kFixtures + QLatin1Char('/') + QLatin1String(c.file));
+            ASSERT_FALSE(bytes.isEmpty());
+            const std::optional<CursorFile> cursor = parseCursorFile(bytes);
+            ASSERT_TRUE(cursor);
+            ASSERT_EQ(cursor->frames.size(), 1u);
+            ASSERT_EQ(cursor->frames[0].sizes.size(), 1u);
+            const CursorImage& image = cursor->frames[0].sizes[0];
+            EXPECT_EQ(image.image.size(), c.size);
+            EXPECT_EQ(image.hotspot, c.hotspot);
+            // Qt's own reader drops the hotspot but its pixels are an independent decode.
+            const QImage reference = qtDecoded(bytes);
+            ASSERT_FALSE(reference.isNull());
+            EXPECT_TRUE(samePixels(image.image, reference, true));
+            EXPECT_GT(image.image.pixel(c.hotspot) >> 24, 0u) << "the hotspot lies on the picture";
+        }();
     }
 }
 
@@ -615,8 +621,9 @@ TEST(CursorFileParser, ToleratesWhatRealWritersDo) {
     for (const Quirk& c : cases) {
         SCOPED_TRACE(c.name);
         const std::optional<CursorFile> cursor = parseCursorFile(c.bytes());
-        ASSERT_TRUE(cursor);
-        c.check(*cursor);
+        EXPECT_TRUE(cursor);
+        if (cursor)
+            c.check(*cursor);
     }
 }
 
