@@ -55,16 +55,39 @@ bool takePixels(qint64& budget, qint64 width, qint64 height) {
     return true;
 }
 
+// The PNG cut down to the chunks that make its pixels, every chunk checked to lie inside the data:
+// libpng then never sizes a buffer from a length the data cannot back, and never inflates text
+// or colour profiles. nullopt when the chunk structure is broken or has no end.
+std::optional<QByteArray> pixelChunks(QByteArrayView data) {
+    QByteArray out(kPngSignature, 8);
+    qsizetype pos = 8;
+    while (fits(data, pos, 8)) {
+        const quint32 length = u32be(data, pos);
+        if (!fits(data, pos + 8, qint64{length} + 4))
+            return std::nullopt;
+        const qsizetype whole = 12 + static_cast<qsizetype>(length);
+        if (hasId(data, pos + 4, "IHDR") || hasId(data, pos + 4, "PLTE") || hasId(data, pos + 4, "tRNS") ||
+            hasId(data, pos + 4, "IDAT") || hasId(data, pos + 4, "IEND"))
+            out.append(data.sliced(pos, whole));
+        if (hasId(data, pos + 4, "IEND"))
+            return out;
+        pos += whole;
+    }
+    return std::nullopt;
+}
+
 std::optional<QImage> decodePng(QByteArrayView data, qint64& budget) {
-    // Signature, then IHDR: length, "IHDR", width and height big-endian.
-    if (!fits(data, 0, 24) || !hasId(data, 12, "IHDR"))
+    // Signature, then IHDR: length 13, "IHDR", width and height big-endian.
+    if (!fits(data, 0, 24) || u32be(data, 8) != 13 || !hasId(data, 12, "IHDR"))
         return std::nullopt;
     const quint32 width = u32be(data, 16);
     const quint32 height = u32be(data, 20);
-    if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide || !takePixels(budget, width, height))
+    if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide)
         return std::nullopt;
-    QByteArray raw = QByteArray::fromRawData(data.data(), data.size());
-    QBuffer buffer(&raw);
+    std::optional<QByteArray> png = pixelChunks(data);
+    if (!png || !takePixels(budget, width, height))
+        return std::nullopt;
+    QBuffer buffer(&*png);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
     QImage image = reader.read();

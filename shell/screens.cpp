@@ -44,6 +44,11 @@ void guarded(Steps&& steps, Final&& final) {
     }
 }
 
+void hide(QWidget* window) {
+    if (window)
+        window->hide();
+}
+
 } // namespace
 
 Screens::Screens(const Services& services) : services_(services) {}
@@ -77,17 +82,24 @@ void Screens::showMenu() {
     menu_->show();
 }
 
-void Screens::menuStart() {
+// Leaves one screen for the next and closes the music of the one left, under a guard: when a step
+// fails, the music stays and the screens are switched once more.
+template <typename Leave, typename Show>
+void Screens::switchScreens(Leave&& leave, Show&& show, const QString& closeMusic) {
     guarded(
-        [this] {
-            unload(menu_);
-            showPrologue();
-            services_.sound.execute(QStringLiteral("close sound\\menu.mp3"));
+        [&] {
+            leave();
+            show();
+            services_.sound.execute(closeMusic);
         },
-        [this] {
-            unload(menu_);
-            showPrologue();
+        [&] {
+            leave();
+            show();
         });
+}
+
+void Screens::menuStart() {
+    switchScreens([this] { unload(menu_); }, [this] { showPrologue(); }, QStringLiteral("close sound\\menu.mp3"));
 }
 
 void Screens::menuInfo() {
@@ -111,17 +123,8 @@ void Screens::showPrologue() {
 }
 
 void Screens::beginGame() {
-    const auto switchScreens = [this] {
-        if (prologue_)
-            prologue_->hide();
-        showQuest();
-    };
-    guarded(
-        [&] {
-            switchScreens();
-            services_.sound.execute(QStringLiteral("close sound\\intoeng.mp3"));
-        },
-        switchScreens);
+    switchScreens([this] { hide(prologue_.get()); }, [this] { showQuest(); },
+                  QStringLiteral("close sound\\intoeng.mp3"));
 }
 
 void Screens::showAbout() {
@@ -158,22 +161,12 @@ void Screens::showGameOver() {
 }
 
 void Screens::gameOverSwitch() {
-    const auto switchScreens = [this] {
-        if (engine_)
-            engine_->hide();
-        showGameOver();
-    };
-    guarded(
-        [&] {
-            switchScreens();
-            services_.sound.execute(QStringLiteral("close sound\\trackgp.mp3"));
-        },
-        switchScreens);
+    switchScreens([this] { hide(engine_.get()); }, [this] { showGameOver(); },
+                  QStringLiteral("close sound\\trackgp.mp3"));
 }
 
 void Screens::openConsole() {
-    if (engine_)
-        engine_->hide();
+    hide(engine_.get());
     if (!console_) {
         console_ = std::make_unique<BLNC>(services_);
         look::centre(*console_);

@@ -58,6 +58,8 @@ public:
     BLNC* console() const { return console_.get(); }
 
 private:
+    template <typename Leave, typename Show>
+    void switchScreens(Leave&& leave, Show&& show, const QString& closeMusic);
     template <typename Handler>
     void handle(Handler&& handler) {
         runHandler(services_.program, services_.report, handler);

@@ -493,6 +493,16 @@ TEST(CursorFileParser, MalformedFilesGiveNothing) {
              put32(b, 14, static_cast<quint32>(cut));
              return b.left(bmp + cut);
          }},
+        {"PNG chunk longer than the data", [] {
+             QByteArray b = smallPngCur({8, 8});
+             put32(b, b.size() - 12, 0x48000000); // IEND's length, big-endian: a 1.2 GB chunk
+             return b;
+         }},
+        {"PNG without its end", [] {
+             QByteArray b = smallPngCur({8, 8}).chopped(12);
+             put32(b, 14, static_cast<quint32>(b.size() - bmp));
+             return b;
+         }},
         {"PNG of a size no cursor has", [] { return smallPngCur({300, 4}); }},
         {"PNG header claiming a huge size", [] {
              QByteArray b = smallPngCur({8, 8});
