@@ -16,7 +16,7 @@ namespace {
 constexpr int kMaxSide = 256;
 // Decoded pixels allowed per file. Directory entries may share image data and PNGs compress
 // well, so the bytes on disk alone do not bound the memory a file asks for.
-constexpr qint64 kPixelBudget = 16 * 1024 * 1024;
+constexpr qint64 kPixelBudget = 4 * 1024 * 1024; // 16 MB of ARGB32
 
 constexpr quint16 kTypeIcon = 1;
 constexpr quint16 kTypeCursor = 2;
@@ -31,10 +31,12 @@ quint16 u16(QByteArrayView b, qsizetype at) {
 }
 quint32 u32(QByteArrayView b, qsizetype at) {
     const auto* p = reinterpret_cast<const uchar*>(b.data()) + at;
-    return static_cast<quint32>(p[0]) | (static_cast<quint32>(p[1]) << 8) | (static_cast<quint32>(p[2]) << 16) |
-           (static_cast<quint32>(p[3]) << 24);
+    return static_cast<quint32>(p[0]) | (static_cast<quint32>(p[1]) << 8) |
+           (static_cast<quint32>(p[2]) << 16) | (static_cast<quint32>(p[3]) << 24);
 }
-qint32 i32(QByteArrayView b, qsizetype at) { return static_cast<qint32>(u32(b, at)); }
+qint32 i32(QByteArrayView b, qsizetype at) {
+    return static_cast<qint32>(u32(b, at));
+}
 quint32 u32be(QByteArrayView b, qsizetype at) {
     const auto* p = reinterpret_cast<const uchar*>(b.data()) + at;
     return (static_cast<quint32>(p[0]) << 24) | (static_cast<quint32>(p[1]) << 16) |
@@ -46,7 +48,9 @@ bool fits(QByteArrayView b, qint64 offset, qint64 length) {
     return offset >= 0 && length >= 0 && offset <= b.size() && length <= b.size() - offset;
 }
 
-bool hasId(QByteArrayView b, qsizetype at, const char (&id)[5]) { return std::memcmp(b.data() + at, id, 4) == 0; }
+bool hasId(QByteArrayView b, qsizetype at, const char (&id)[5]) {
+    return std::memcmp(b.data() + at, id, 4) == 0;
+}
 
 bool takePixels(qint64& budget, qint64 width, qint64 height) {
     if (width * height > budget)
@@ -91,7 +95,8 @@ std::optional<QImage> decodePng(QByteArrayView data, qint64& budget) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
     QImage image = reader.read();
-    if (image.isNull() || image.width() != static_cast<int>(width) || image.height() != static_cast<int>(height))
+    if (image.isNull() || image.width() != static_cast<int>(width) ||
+        image.height() != static_cast<int>(height))
         return std::nullopt;
     return image.convertToFormat(QImage::Format_ARGB32);
 }
@@ -109,7 +114,8 @@ std::optional<QImage> decodeBmp(QByteArrayView data, qint64& budget) {
     const quint32 colorsUsed = u32(data, 32);
     if (headerSize < 40 || !fits(data, 0, headerSize) || compression != 0)
         return std::nullopt;
-    if (width < 1 || width > kMaxSide || doubledHeight < 2 || doubledHeight > 2 * kMaxSide || doubledHeight % 2 != 0)
+    if (width < 1 || width > kMaxSide || doubledHeight < 2 || doubledHeight > 2 * kMaxSide ||
+        doubledHeight % 2 != 0)
         return std::nullopt;
     const int height = doubledHeight / 2;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
@@ -262,14 +268,16 @@ std::optional<CursorFile> parseAni(QByteArrayView data, qint64& budget) {
                 if (!fits(body, sub + 8, subSize))
                     return std::nullopt;
                 if (frameList && hasId(body, sub, "icon")) {
-                    std::optional<CursorFrame> frame = parseDirectory(body.sliced(sub + 8, subSize), true, budget);
+                    std::optional<CursorFrame> frame =
+                        parseDirectory(body.sliced(sub + 8, subSize), true, budget);
                     if (!frame)
                         return std::nullopt;
                     frames.push_back(std::move(*frame));
                 }
-                sub = static_cast<qsizetype>(std::min<qint64>(sub + 8 + qint64{subSize} + (subSize & 1), body.size()));
+                sub = static_cast<qsizetype>(
+                    std::min<qint64>(sub + 8 + qint64{subSize} + (subSize & 1), body.size()));
             }
-            next = pos + 8 + sub;
+            next = pos + 8 + sub + (sub & 1); // odd only where it reached an odd declared end
         }
         pos = static_cast<qsizetype>(std::min<qint64>(next, data.size()));
     }
@@ -300,7 +308,7 @@ std::optional<CursorFile> parseAni(QByteArrayView data, qint64& budget) {
     return file;
 }
 
-// Writer helpers.
+// Little-endian writes and RIFF chunks for the writers.
 void put16(QByteArray& out, quint32 v) {
     out.append(static_cast<char>(v & 0xff));
     out.append(static_cast<char>((v >> 8) & 0xff));

@@ -34,12 +34,16 @@ struct CursorFile {
     bool animated() const { return steps.size() > 1; }
 };
 
-// Parses either form from the file's bytes; nullopt for anything malformed or truncated.
+// Parses either form from the file's bytes; nullopt for anything malformed or truncated. A result
+// has at least one frame and one step, every frame at least one image, images in Format_ARGB32
+// of at most 256 x 256 with the hotspot inside, durations jiffies * 1000 / 60 ms.
 std::optional<CursorFile> parseCursorFile(const QByteArray& bytes);
 
-// Writes a .cur holding the images (32-bit BMP with alpha and an AND mask).
+// Writes a .cur holding the images (32-bit BMP with alpha and an AND mask); empty when there are
+// no images or one is outside 1..256 pixels a side. Hotspots are clamped into their image.
 QByteArray writeCur(const std::vector<CursorImage>& images);
-// Writes an .ani: each frame a .cur, the steps as "rate" and "seq ".
+// Writes an .ani: each frame a .cur, the steps as "rate" (rounded to jiffies) and "seq "; empty
+// when there is no frame or step, or a step names a frame that is not there.
 QByteArray writeAni(const CursorFile& cursor);
 
 } // namespace vortelia

@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: make_cursor ARROW.svg OUT.cgf\n");
-        return 2;
+        return 1;
     }
     const QString source = QString::fromLocal8Bit(argv[1]);
     const QString output = QString::fromLocal8Bit(argv[2]);

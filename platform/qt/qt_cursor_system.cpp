@@ -23,11 +23,13 @@ constexpr int kMinStepMs = 16;
 // The cursor this system last gave a window, so a cursor the window set itself is told apart.
 constexpr char kGivenCursor[] = "vortelia_arrow";
 
-int side(const QImage& image) { return std::max(image.width(), image.height()); }
+int side(const QImage& image) {
+    return std::max(image.width(), image.height());
+}
 
 } // namespace
 
-QCursor cursorForFrame(const CursorFrame& frame, qreal devicePixelRatio) {
+QCursor cursorForFrame(const CursorFrame& frame, qreal devicePixelRatio, HotspotUnits units) {
     if (frame.sizes.empty())
         return QCursor();
     const double target = kLogicalSize * devicePixelRatio;
@@ -42,11 +44,15 @@ QCursor cursorForFrame(const CursorFrame& frame, qreal devicePixelRatio) {
     const qreal ratio = static_cast<qreal>(side(best->image)) / kLogicalSize;
     QPixmap pixmap = QPixmap::fromImage(best->image);
     pixmap.setDevicePixelRatio(ratio);
+    if (units == HotspotUnits::ImagePixels)
+        return QCursor(pixmap, best->hotspot.x(), best->hotspot.y());
     return QCursor(pixmap, static_cast<int>(std::lround(best->hotspot.x() / ratio)),
                    static_cast<int>(std::lround(best->hotspot.y() / ratio)));
 }
 
 QtCursorSystem::QtCursorSystem(QObject* parent) : QObject(parent) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        units_ = HotspotUnits::ImagePixels;
     arrow_ = add(Shape{Qt::ArrowCursor, nullptr, {}});
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &QtCursorSystem::advanceArrow);
@@ -75,7 +81,9 @@ CursorHandle QtCursorSystem::loadFromFile(const QString& hostPath) {
     return add(Shape{std::nullopt, std::make_shared<const CursorFile>(std::move(*parsed)), {}});
 }
 
-CursorHandle QtCursorSystem::current() { return arrow_; }
+CursorHandle QtCursorSystem::current() {
+    return arrow_;
+}
 
 CursorHandle QtCursorSystem::copy(CursorHandle cursor) {
     const auto it = shapes_.find(cursor);
@@ -118,7 +126,7 @@ QCursor QtCursorSystem::cursorFor(QWidget* window) const {
     std::vector<QCursor>& frames = shape.built[window->devicePixelRatio()];
     if (frames.empty()) {
         for (const CursorFrame& frame : shape.file->frames)
-            frames.push_back(cursorForFrame(frame, window->devicePixelRatio()));
+            frames.push_back(cursorForFrame(frame, window->devicePixelRatio(), units_));
     }
     return frames[shape.file->steps[step_].frame];
 }
@@ -147,7 +155,8 @@ void QtCursorSystem::applyToAll() const {
 }
 
 bool QtCursorSystem::eventFilter(QObject* watched, QEvent* event) {
-    if (applied_ && (event->type() == QEvent::Show || event->type() == QEvent::Polish) && watched->isWidgetType()) {
+    if (applied_ && (event->type() == QEvent::Show || event->type() == QEvent::Polish) &&
+        watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->isWindow())
             apply(widget);

@@ -17,9 +17,14 @@ class QWidget;
 
 namespace vortelia {
 
+// How a platform reads a pixmap cursor's hotspot: Qt's own convention is logical pixels, but its
+// xcb plugin passes the hotspot to the X server unscaled, as pixels of the pixmap.
+enum class HotspotUnits { Logical, ImagePixels };
+
 // The cursor for one frame at a screen's device pixel ratio: the image nearest 32 logical pixels
-// at that ratio, drawn at the image's own ratio to 32, hotspot in logical pixels.
-QCursor cursorForFrame(const CursorFrame& frame, qreal devicePixelRatio);
+// at that ratio, drawn at the image's own ratio to 32, the hotspot in the units given.
+QCursor cursorForFrame(const CursorFrame& frame, qreal devicePixelRatio,
+                       HotspotUnits units = HotspotUnits::Logical);
 
 class QtCursorSystem : public QObject, public CursorSystem {
     Q_OBJECT
@@ -43,8 +48,8 @@ protected:
 
 private:
     struct Shape {
-        std::optional<Qt::CursorShape> standard;   // a shape of Qt's, or else
-        std::shared_ptr<const CursorFile> file;    // the pictures of a cursor file
+        std::optional<Qt::CursorShape> standard;             // a shape of Qt's, or else
+        std::shared_ptr<const CursorFile> file;              // the pictures of a cursor file
         mutable std::map<qreal, std::vector<QCursor>> built; // per device pixel ratio, per frame
     };
 
@@ -58,6 +63,7 @@ private:
     CursorHandle next_ = 1;
     CursorHandle arrow_ = 0;
     int step_ = 0;
+    HotspotUnits units_ = HotspotUnits::Logical;
     bool applied_ = false; // windows are left alone until the first setArrow
     QTimer timer_;
 };

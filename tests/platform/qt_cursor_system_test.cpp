@@ -33,7 +33,15 @@ CursorFrame frame(QRgb colour, QPoint hotspot32) {
     return CursorFrame{{{picture(32, colour), hotspot32}, {picture(64, colour), hotspot32 * 2}}};
 }
 
-QImage shown(const QCursor& cursor) { return cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32); }
+// What a window shows of a cursor made by frame(): its 32 pixel image, or the 64 pixel one where
+// the screen is scaled by 2 (QT_SCALE_FACTOR=2).
+QImage expected(const QWidget& window, QRgb colour) {
+    return picture(window.devicePixelRatio() > 1.5 ? 64 : 32, colour);
+}
+
+QImage shown(const QCursor& cursor) {
+    return cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+}
 
 class QtCursorSystemTest : public testing::Test {
 protected:
@@ -46,12 +54,14 @@ protected:
     }
     // A still cursor, red, hotspot (3, 5).
     CursorHandle loadStill() {
-        return system.loadFromFile(write(QStringLiteral("still.cur"), writeCur(frame(qRgb(255, 0, 0), {3, 5}).sizes)));
+        return system.loadFromFile(
+            write(QStringLiteral("still.cur"), writeCur(frame(qRgb(255, 0, 0), {3, 5}).sizes)));
     }
     // Three frames in different colours, shown 0, 1, 2, 1.
     CursorHandle loadAnimated(int stepMs) {
         CursorFile file;
-        file.frames = {frame(qRgb(0, 255, 0), {1, 1}), frame(qRgb(0, 0, 255), {2, 2}), frame(qRgb(9, 9, 9), {3, 3})};
+        file.frames = {frame(qRgb(0, 255, 0), {1, 1}), frame(qRgb(0, 0, 255), {2, 2}),
+                       frame(qRgb(9, 9, 9), {3, 3})};
         file.steps = {{0, stepMs}, {1, stepMs}, {2, stepMs}, {1, stepMs}};
         return system.loadFromFile(write(QStringLiteral("moving.ani"), writeAni(file)));
     }
@@ -81,7 +91,7 @@ TEST_F(QtCursorSystemTest, ArrowReachesOpenWindowsAndWindowsShownLater) {
     for (QWidget* w : {open.get(), later.get(), hidden.get()}) {
         ASSERT_EQ(w->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(w->cursor().hotSpot(), QPoint(3, 5));
-        EXPECT_EQ(shown(w->cursor()), picture(32, qRgb(255, 0, 0)));
+        EXPECT_EQ(shown(w->cursor()), expected(*w, qRgb(255, 0, 0)));
     }
 }
 
@@ -122,7 +132,7 @@ TEST_F(QtCursorSystemTest, CopyIsANewHandleOfTheSameShape) {
 
     system.setArrow(copy);
     EXPECT_EQ(w->cursor().hotSpot(), QPoint(3, 5));
-    EXPECT_EQ(shown(w->cursor()), picture(32, qRgb(255, 0, 0)));
+    EXPECT_EQ(shown(w->cursor()), expected(*w, qRgb(255, 0, 0)));
     // Putting the saved arrow back gives the standard arrow again.
     system.setArrow(savedArrow);
     EXPECT_EQ(system.current(), savedArrow);
@@ -154,12 +164,13 @@ TEST_F(QtCursorSystemTest, AnimatedArrowStepsThroughItsSequence) {
     ASSERT_NE(moving, 0u);
     system.setArrow(moving);
 
-    const QRgb colours[] = {qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(9, 9, 9), qRgb(0, 0, 255), qRgb(0, 255, 0)};
+    const QRgb colours[] = {qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(9, 9, 9), qRgb(0, 0, 255),
+                            qRgb(0, 255, 0)};
     const int hotspots[] = {1, 2, 3, 2, 1};
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(system.arrowStep(), i % 4);
-        EXPECT_EQ(shown(w->cursor()), picture(32, colours[i]));
+        EXPECT_EQ(shown(w->cursor()), expected(*w, colours[i]));
         EXPECT_EQ(w->cursor().hotSpot(), QPoint(hotspots[i], hotspots[i]));
         system.advanceArrow();
     }
@@ -167,21 +178,22 @@ TEST_F(QtCursorSystemTest, AnimatedArrowStepsThroughItsSequence) {
     // A window shown in the middle of the animation gets the frame on show.
     auto later = window();
     later->show();
-    EXPECT_EQ(shown(later->cursor()), picture(32, colours[1]));
+    EXPECT_EQ(shown(later->cursor()), expected(*later, colours[1]));
 
     // A still arrow ends the animation.
     system.setArrow(loadStill());
     system.advanceArrow();
     EXPECT_EQ(system.arrowStep(), 0);
-    EXPECT_EQ(shown(w->cursor()), picture(32, qRgb(255, 0, 0)));
+    EXPECT_EQ(shown(w->cursor()), expected(*w, qRgb(255, 0, 0)));
 }
 
 TEST_F(QtCursorSystemTest, AnimationRunsOnItsOwnTimer) {
     auto w = window();
     w->show();
     system.setArrow(loadAnimated(20));
-    EXPECT_EQ(shown(w->cursor()), picture(32, qRgb(0, 255, 0)));
-    QTRY_VERIFY_WITH_TIMEOUT(shown(w->cursor()) == picture(32, qRgb(9, 9, 9)), 5000);
+    EXPECT_EQ(shown(w->cursor()), expected(*w, qRgb(0, 255, 0)));
+    // Events are pumped until the third frame shows, for at most five seconds.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown(w->cursor()) == expected(*w, qRgb(9, 9, 9)); }, 5000));
 }
 
 TEST(CursorForFrame, PicksTheImageForTheScreenScale) {
@@ -193,20 +205,23 @@ TEST(CursorForFrame, PicksTheImageForTheScreenScale) {
         const char* name;
         const CursorFrame& frame;
         qreal scale;
+        HotspotUnits units;
         int pixels;
-        QPoint hotspot; // logical
+        QPoint hotspot;
     };
     const Case cases[] = {
-        {"scale 1", sizes, 1.0, 32, {2, 4}},
-        {"scale 2", sizes, 2.0, 64, {2, 4}},
-        {"scale 1.5", sizes, 1.5, 48, {2, 4}},
-        {"scale 1.25 between two sizes", sizes, 1.25, 48, {2, 4}},
-        {"scale 3 above every size", sizes, 3.0, 64, {2, 4}},
-        {"only one size at scale 2", small, 2.0, 32, {2, 4}},
+        {"scale 1", sizes, 1.0, HotspotUnits::Logical, 32, {2, 4}},
+        {"scale 2", sizes, 2.0, HotspotUnits::Logical, 64, {2, 4}},
+        {"scale 1.5", sizes, 1.5, HotspotUnits::Logical, 48, {2, 4}},
+        {"scale 1.25 between two sizes", sizes, 1.25, HotspotUnits::Logical, 48, {2, 4}},
+        {"scale 3 above every size", sizes, 3.0, HotspotUnits::Logical, 64, {2, 4}},
+        {"only one size at scale 2", small, 2.0, HotspotUnits::Logical, 32, {2, 4}},
+        {"hotspot in image pixels at scale 2", sizes, 2.0, HotspotUnits::ImagePixels, 64, {4, 8}},
+        {"hotspot in image pixels at scale 1.5", sizes, 1.5, HotspotUnits::ImagePixels, 48, {3, 6}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const QCursor cursor = cursorForFrame(c.frame, c.scale);
+        const QCursor cursor = cursorForFrame(c.frame, c.scale, c.units);
         EXPECT_EQ(cursor.pixmap().width(), c.pixels);
         EXPECT_DOUBLE_EQ(cursor.pixmap().devicePixelRatio(), c.pixels / 32.0) << "32 logical pixels";
         EXPECT_EQ(cursor.hotSpot(), c.hotspot);
