@@ -104,3 +104,40 @@ TEST_F(GameProgram, TheClosingPassageLeadsToTheGameOverScreenWhoseCloseEndsTheGa
     EXPECT_EQ(finish(), 0);
     EXPECT_EQ(game.read(QStringLiteral("engdat/b.gdf")), QByteArray("0\r\n"));
 }
+
+TEST(GameCursor, StartedFromAnotherDirectoryTheGameFindsItsCursorNextToTheProgramFile) {
+    X11Session x;
+    ASSERT_TRUE(x.ok()) << "these tests need an X server in $DISPLAY (./dev/test starts one)";
+    // The programs with their cursor in one folder, the texts, sounds and flags in another.
+    const GameCopy programs({QStringLiteral("game"), QStringLiteral("cursor"), QStringLiteral("fonts")});
+    const GameCopy data({QStringLiteral("text"), QStringLiteral("sound"), QStringLiteral("engdat")});
+    ASSERT_TRUE(QFile::exists(programs.path(QStringLiteral("cursor/cur.cgf"))));
+    ASSERT_FALSE(QFile::exists(data.path(QStringLiteral("cursor"))));
+
+    const auto arrowOverTheMenu = [&](const GameCopy& from) {
+        QProcess process;
+        process.setProcessEnvironment(onTheDisplay());
+        process.setWorkingDirectory(data.root());
+        process.start(from.path(QStringLiteral("game")), {});
+        EXPECT_TRUE(process.waitForStarted(10000));
+        const auto splash = x.waitForWindow(gameTitle, 20s, splashSize);
+        const auto menu = waitForNewWindow(x, menuSize, splash, 15s);
+        EXPECT_TRUE(menu) << "no menu";
+        X11Session::CursorImage image;
+        if (menu) {
+            x.movePointer(*menu, {100, 300});
+            image = x.cursorImage();
+        }
+        killAll(from.path(QStringLiteral("game")));
+        return image;
+    };
+    const X11Session::CursorImage custom = arrowOverTheMenu(programs);
+    EXPECT_EQ(custom.size, QSize(32, 32));
+    EXPECT_TRUE(custom.name.isEmpty()) << custom.name.toStdString();
+
+    // The same programs without the cursor file keep the ordinary arrow.
+    QFile::remove(programs.path(QStringLiteral("cursor/cur.cgf")));
+    const X11Session::CursorImage plain = arrowOverTheMenu(programs);
+    EXPECT_TRUE(plain.size != custom.size || plain.name != custom.name)
+        << plain.size.width() << "x" << plain.size.height() << " " << plain.name.toStdString();
+}
