@@ -1,5 +1,5 @@
 #pragma once
-// A temporary game directory with the folders the game expects, and helpers to put files in it
+// A temporary game directory with the folders the game expects, and functions that put files in it
 // the way the game stores them.
 
 #include "platform/game_directory.h"
