@@ -60,7 +60,8 @@ Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services
     storyPanel_->setGeometry(456, 8, 329, 465);
     storyPanel_->setAttribute(Qt::WA_TranslucentBackground);
     setTextColour(storyPanel_, QPalette::WindowText, look::highlight);
-    storyPanel_->setAccessibleName(QStringLiteral("Текст истории"));
+    // The passage itself is what a screen reader reads: no accessible name over it.
+    storyPanel_->setAccessibleDescription(QStringLiteral("Текст истории"));
 
     static const char* slotNames[] = {"Label2", "Label3", "Label4"};
     for (int i = 0; i < 3; ++i) {

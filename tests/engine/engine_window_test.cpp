@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,16 @@ TEST_F(EngineWindowTest, OpensWithTheFirstPassageAndChoicesInTheirPlaces) {
     EXPECT_EQ(window.answerBox()->objectName(), QStringLiteral("Text1"));
     EXPECT_FALSE(window.answerBox()->isVisible());
     EXPECT_EQ(f.sound.commands, std::vector<QString>{"play sound\\trackgp.mp3"});
+}
+
+TEST_F(EngineWindowTest, AScreenReaderReadsThePassageAndTheChoices) {
+    open();
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(window.storyPanel());
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(panel->text(QAccessible::Name), QStringLiteral("Ты входишь в миры.\n\n"));
+    QAccessibleInterface* slot2 = QAccessible::queryAccessibleInterface(slot(1));
+    ASSERT_TRUE(slot2);
+    EXPECT_EQ(slot2->text(QAccessible::Name), QStringLiteral("Подводный мир"));
 }
 
 TEST_F(EngineWindowTest, HoverHighlightsTheSlotUnderThePointerByItsWholeRectangle) {
