@@ -49,6 +49,18 @@ void hide(QWidget* window) {
         window->hide();
 }
 
+// Creates the window on first use (centred, then wired and opened by setup, whose failure leaves
+// it hidden) and shows it.
+template <typename Window, typename Setup>
+void present(std::unique_ptr<Window>& window, const Services& services, Setup&& setup) {
+    if (!window) {
+        window = std::make_unique<Window>(services);
+        look::centre(*window);
+        setup(*window);
+    }
+    window->show();
+}
+
 } // namespace
 
 Screens::Screens(const Services& services) : services_(services) {}
@@ -58,12 +70,9 @@ Screens::~Screens() = default;
 void Screens::start() { showSplash(); }
 
 void Screens::showSplash() {
-    if (!splash_) {
-        splash_ = std::make_unique<Main>(services_);
-        QObject::connect(splash_.get(), &Main::timedOut, [this] { handle([this] { splashDone(); }); });
-        look::centre(*splash_);
-    }
-    splash_->show();
+    present(splash_, services_, [this](Main& splash) {
+        QObject::connect(&splash, &Main::timedOut, [this] { handle([this] { splashDone(); }); });
+    });
 }
 
 void Screens::splashDone() {
@@ -72,14 +81,11 @@ void Screens::splashDone() {
 }
 
 void Screens::showMenu() {
-    if (!menu_) {
-        menu_ = std::make_unique<Game>(services_);
-        QObject::connect(menu_.get(), &Game::startClicked, [this] { handle([this] { menuStart(); }); });
-        QObject::connect(menu_.get(), &Game::infoClicked, [this] { handle([this] { menuInfo(); }); });
-        QObject::connect(menu_.get(), &Game::exitClicked, [this] { handle([this] { menuExit(); }); });
-        look::centre(*menu_);
-    }
-    menu_->show();
+    present(menu_, services_, [this](Game& menu) {
+        QObject::connect(&menu, &Game::startClicked, [this] { handle([this] { menuStart(); }); });
+        QObject::connect(&menu, &Game::infoClicked, [this] { handle([this] { menuInfo(); }); });
+        QObject::connect(&menu, &Game::exitClicked, [this] { handle([this] { menuExit(); }); });
+    });
 }
 
 // Leaves one screen for the next and closes the music of the one left, under a guard: when a step
@@ -113,13 +119,10 @@ void Screens::menuExit() {
 }
 
 void Screens::showPrologue() {
-    if (!prologue_) {
-        prologue_ = std::make_unique<IntoEngine>(services_);
-        QObject::connect(prologue_.get(), &IntoEngine::beginClicked, [this] { handle([this] { beginGame(); }); });
-        look::centre(*prologue_);
-        prologue_->open();
-    }
-    prologue_->show();
+    present(prologue_, services_, [this](IntoEngine& prologue) {
+        QObject::connect(&prologue, &IntoEngine::beginClicked, [this] { handle([this] { beginGame(); }); });
+        prologue.open();
+    });
 }
 
 void Screens::beginGame() {
@@ -128,13 +131,10 @@ void Screens::beginGame() {
 }
 
 void Screens::showAbout() {
-    if (!about_) {
-        about_ = std::make_unique<About>(services_);
-        QObject::connect(about_.get(), &About::backClicked, [this] { handle([this] { aboutBack(); }); });
-        look::centre(*about_);
-        about_->open();
-    }
-    about_->show();
+    present(about_, services_, [this](About& about) {
+        QObject::connect(&about, &About::backClicked, [this] { handle([this] { aboutBack(); }); });
+        about.open();
+    });
 }
 
 void Screens::aboutBack() {
@@ -153,11 +153,7 @@ void Screens::showQuest() {
 }
 
 void Screens::showGameOver() {
-    if (!gameOver_) {
-        gameOver_ = std::make_unique<GameOver>(services_);
-        look::centre(*gameOver_);
-    }
-    gameOver_->show();
+    present(gameOver_, services_, [](GameOver&) {});
 }
 
 void Screens::gameOverSwitch() {
@@ -167,11 +163,7 @@ void Screens::gameOverSwitch() {
 
 void Screens::openConsole() {
     hide(engine_.get());
-    if (!console_) {
-        console_ = std::make_unique<BLNC>(services_);
-        look::centre(*console_);
-    }
-    console_->show();
+    present(console_, services_, [](BLNC&) {});
 }
 
 } // namespace vortelia
