@@ -34,26 +34,28 @@ void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 } // namespace
 
 bool isConsoleKey(const QKeyEvent& event) {
-    // The keypad's separator key: keysym KP_Separator on X11, VK_SEPARATOR on Windows. Qt itself
-    // reports it as a keypad comma.
-    constexpr quint32 x11Separator = 0xffac;
-    constexpr quint32 windowsSeparator = 108;
-    const quint32 native = event.nativeVirtualKey();
+    // The keypad's separator key: VK_SEPARATOR on Windows; keysym KP_Separator on X11, which Qt
+    // reports as a keypad comma. Russian and German layouts also put KP_Separator on the keypad's
+    // decimal key (keycode 91), which is VK_DECIMAL on Windows, not the console key.
 #ifdef Q_OS_WIN
-    if (native == windowsSeparator)
-        return true;
+    constexpr quint32 windowsSeparator = 108;
+    return event.nativeVirtualKey() == windowsSeparator;
 #else
-    if (native == x11Separator)
-        return true;
-    Q_UNUSED(windowsSeparator);
+    constexpr quint32 x11Separator = 0xffac;
+    constexpr quint32 x11DecimalKey = 91;
+    if (event.nativeScanCode() == x11DecimalKey)
+        return false;
+    return event.nativeVirtualKey() == x11Separator ||
+           (event.key() == Qt::Key_Comma && event.modifiers().testFlag(Qt::KeypadModifier));
 #endif
-    return event.key() == Qt::Key_Comma && event.modifiers().testFlag(Qt::KeypadModifier);
 }
 
 Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services_(services) {
     look::setupWindow(*this, gameTitle(), QSize(800, 598));
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // Clicks on the labels or the picture leave the focus where it is: once the answer box has
+    // it, it keeps it, and the window's hotkeys stay off.
+    setFocusPolicy(Qt::TabFocus);
 
     storyPanel_ = new StoryPanel(this);
     storyPanel_->setObjectName(QStringLiteral("Label1"));

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSessionManager>
 
 int main(int argc, char* argv[]) {
     using namespace vortelia;
@@ -31,6 +32,9 @@ int main(int argc, char* argv[]) {
     const Services services{files, yield, sound, arrow, program, report};
 
     Screens screens(services);
+    // Qt sends no close requests when the session ends: the screen in front closes itself.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&](QSessionManager&) { runHandler(program, report, [&] { screens.endSession(); }); });
     runHandler(program, report, [&] { screens.start(); });
     if (program.ending())
         return program.status();

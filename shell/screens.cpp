@@ -1,6 +1,7 @@
 #include "shell/screens.h"
 
 #include "console/console_window.h"
+#include "engine/closing.h"
 #include "engine/engine_window.h"
 #include "platform/qt/look.h"
 #include "shell/about.h"
@@ -159,6 +160,16 @@ void Screens::showGameOver() {
 void Screens::gameOverSwitch() {
     switchScreens([this] { hide(engine_.get()); }, [this] { showGameOver(); },
                   QStringLiteral("close sound\\trackgp.mp3"));
+}
+
+void Screens::endSession() {
+    const auto shown = [](const auto& window) { return window && window->isVisible(); };
+    if (shown(console_) || shown(gameOver_) || shown(engine_))
+        runClosingSequence(services_, FlagReset::Yes);
+    else if (shown(prologue_))
+        runClosingSequence(services_, FlagReset::No);
+    else
+        services_.program.end(0);
 }
 
 void Screens::openConsole() {

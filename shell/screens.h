@@ -45,6 +45,10 @@ public:
     // The prologue's begin label.
     void beginGame();
 
+    // The session ends (log-off, shutdown): the screen in front closes as if asked to, with its
+    // closing sequence; the splash, menu and About screens just go.
+    void endSession();
+
     void gameOverSwitch() override;
     void openConsole() override;
 

@@ -3,6 +3,7 @@
 // over drawn buttons use it, with the button's word as their accessible name.
 
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace vortelia {
 
@@ -17,6 +18,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second press of a double click is no new click.
+    void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
 
 private:
     bool pressed_ = false;

@@ -26,6 +26,7 @@ struct GameProgram : ::testing::Test {
         if (!splash)
             return 0;
         x.requestClose(*splash);
+        EXPECT_TRUE(x.staysFor(*splash, 500ms)) << "the splash accepted the player's close";
         const auto menu = waitForNewWindow(x, menuSize, splash, 15s);
         EXPECT_TRUE(menu) << "no menu";
         EXPECT_FALSE(x.exists(*splash));
@@ -33,7 +34,8 @@ struct GameProgram : ::testing::Test {
     }
     unsigned long toQuest() {
         const unsigned long menu = toMenu();
-        x.requestClose(menu); // refused: the click below still finds the menu
+        x.requestClose(menu);
+        EXPECT_TRUE(x.staysFor(menu, 500ms)) << "the menu accepted the player's close";
         x.click(menu, {536 + 120, 216 + 20});
         const auto prologue = waitForNewWindow(x, prologueSize, std::nullopt, 10s);
         EXPECT_TRUE(prologue) << "no prologue";
@@ -76,7 +78,8 @@ TEST_F(GameProgram, AboutRefusesThePlayersCloseAndAMissingReadmeIsReported) {
     x.click(menu, {536 + 120, 296 + 24});
     const auto about = waitForNewWindow(x, lastScreenSize, std::nullopt, 10s);
     ASSERT_TRUE(about) << "no About screen";
-    x.requestClose(*about); // refused: the back button below still works
+    x.requestClose(*about);
+    EXPECT_TRUE(x.staysFor(*about, 500ms)) << "the About screen accepted the player's close";
     x.click(*about, {592 + 96, 16 + 24});
     const auto again = waitForNewWindow(x, menuSize, menu, 10s);
     ASSERT_TRUE(again) << "no menu after the About screen";

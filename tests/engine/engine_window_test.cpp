@@ -112,26 +112,37 @@ TEST_F(EngineWindowTest, ClickOnASlotRunsItsTable) {
     EXPECT_EQ(window.flagHolder(Flag::B)->text(), QStringLiteral("0"));
 }
 
-TEST_F(EngineWindowTest, F8WorksOnlyWhileTheAnswerBoxHasNoFocus) {
+TEST_F(EngineWindowTest, F8GivesTheClosingPassageWhateverTheModifiers) {
     open();
-    quest.setAnswerText(QString());
-    // Make the answer box shown and focused, as the password scene does.
-    f.game.writeStory(QStringLiteral("text\\gt56.tf"), {QStringLiteral("Пароль?")});
-    const_cast<Scene&>(quest.scene()).choices[0].caption = QStringLiteral("Нет...");
-    QTest::mouseClick(slot(0), Qt::LeftButton);
-    ASSERT_TRUE(window.answerBox()->isVisible());
-    window.answerBox()->setFocus();
-    ASSERT_TRUE(window.answerBox()->hasFocus());
-    QTest::keyClick(window.windowHandle(), Qt::Key_F8, Qt::ShiftModifier);
-    EXPECT_EQ(window.storyPanel()->text(), QStringLiteral("Пароль?\n"));
-    EXPECT_EQ(slot(1)->text(), QStringLiteral("Enter parol"));
-
-    window.setFocus();
     QTest::keyClick(window.windowHandle(), Qt::Key_F8, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(window.storyPanel()->text(), QStringLiteral("Конец.\n"));
     EXPECT_EQ(slot(0)->text(), QStringLiteral("Конец"));
     EXPECT_TRUE(slot(0)->isVisible());
     EXPECT_FALSE(slot(1)->isVisible());
+    EXPECT_FALSE(slot(2)->isVisible());
+}
+
+TEST_F(EngineWindowTest, OnceTheAnswerBoxHasTheFocusClicksLeaveItThereAndTheHotkeysDoNothing) {
+    open();
+    // The password scene, as the row "Нет..." makes it.
+    f.game.writeStory(QStringLiteral("text\\gt56.tf"), {QStringLiteral("Пароль?")});
+    const_cast<Scene&>(quest.scene()).choices[0].caption = QStringLiteral("Нет...");
+    QTest::mouseClick(slot(0), Qt::LeftButton);
+    ASSERT_TRUE(window.answerBox()->isVisible());
+    QTest::mouseClick(window.answerBox(), Qt::LeftButton);
+    ASSERT_TRUE(window.answerBox()->hasFocus());
+    for (char c : {'a', 'b', 'c'})
+        QTest::keyClick(window.windowHandle(), c);
+    QTest::mouseClick(slot(1), Qt::LeftButton); // a wrong password: nothing happens
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(100, 300));
+    QTest::mouseClick(window.storyPanel(), Qt::LeftButton);
+    EXPECT_TRUE(window.answerBox()->hasFocus());
+    QTest::keyClick(window.windowHandle(), Qt::Key_F8, Qt::ShiftModifier);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Comma, Qt::KeypadModifier);
+    EXPECT_EQ(window.storyPanel()->text(), QStringLiteral("Пароль?\n"));
+    EXPECT_EQ(slot(1)->text(), QStringLiteral("Enter parol"));
+    EXPECT_TRUE(exits.calls.empty());
+    EXPECT_EQ(quest.scene().answerText.left(3), QStringLiteral("abc"));
 }
 
 TEST_F(EngineWindowTest, TheKeypadSeparatorOpensTheConsoleUnlessTheAnswerBoxHasTheFocus) {

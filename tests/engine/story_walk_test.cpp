@@ -108,7 +108,6 @@ Played playEverything() {
         for (int slot = 0; slot < 3; ++slot) {
             if (!here.quest.scene().choices[slot].shown)
                 continue;
-            ++offered;
             const bool password = here.quest.scene().choices[slot].caption == QStringLiteral("Enter parol");
             const QStringList answers = password ? QStringList{"qz", "mirt", "QZ"} : QStringList{QString()};
             for (const QString& answer : answers) {
@@ -117,6 +116,7 @@ Played playEverything() {
                 const Transition* row = next.rowFor(slot);
                 if (!row)
                     continue;
+                ++offered; // a shown choice that leads somewhere
                 played.rows.insert({slot, static_cast<int>(row - choiceTable(slot).rows.data())});
                 if (row->story)
                     played.stories.insert(QString::fromUtf8(row->story));

@@ -207,3 +207,28 @@ TEST_F(ShellTest, ClosingThePrologueRestoresTheArrowAndEndsWithoutAFlagReset) {
     EXPECT_EQ(f.program.status, 0);
     EXPECT_EQ(f.game.readBytes(QStringLiteral("engdat\\c.gdf")), QByteArray("1\r\n"));
 }
+
+TEST_F(ShellTest, TheSessionsEndClosesTheScreenInFrontWithItsClosingSequence) {
+    struct Case {
+        const char* screen;
+        QByteArray flagAfter;
+    } cases[] = {{"menu", "1\r\n"}, {"prologue", "1\r\n"}, {"quest", "0\r\n"}, {"game over", "0\r\n"}};
+    for (const auto& c : cases) {
+        Fakes fakes;
+        fakes.game.writeStory(QStringLiteral("text\\into.tf"), {QStringLiteral("Пролог.")});
+        fakes.game.writeStory(QStringLiteral("text\\gt1.tf"), {QStringLiteral("Начало.")});
+        fakes.game.writeBytes(QStringLiteral("engdat\\b.gdf"), "1\r\n");
+        Screens s(fakes.services);
+        s.splashDone();
+        if (std::string(c.screen) != "menu")
+            s.menuStart();
+        if (std::string(c.screen) == "quest" || std::string(c.screen) == "game over")
+            s.beginGame();
+        if (std::string(c.screen) == "game over")
+            s.gameOverSwitch();
+        s.endSession();
+        EXPECT_EQ(fakes.program.status, 0) << c.screen;
+        EXPECT_EQ(fakes.game.readBytes(QStringLiteral("engdat\\b.gdf")), c.flagAfter) << c.screen;
+        settle();
+    }
+}

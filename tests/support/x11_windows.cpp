@@ -90,6 +90,17 @@ void X11Session::requestClose(unsigned long window) {
     XFlush(display_);
 }
 
+bool X11Session::staysFor(unsigned long window, std::chrono::milliseconds time) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < time.count()) {
+        if (!exists(window))
+            return false;
+        QThread::msleep(20); // watching for something that must not happen, for a bounded time
+    }
+    return exists(window);
+}
+
 void X11Session::movePointer(unsigned long window, QPoint at) {
     int x = 0, y = 0;
     Window child = 0;

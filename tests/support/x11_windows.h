@@ -30,6 +30,8 @@ public:
     bool hasWindow(const QString& title, QSize size = {});
     // Sends WM_DELETE_WINDOW, as a window manager's close button does.
     void requestClose(unsigned long window);
+    // Whether the window stays mapped for the whole time given (a refused close leaves it so).
+    bool staysFor(unsigned long window, std::chrono::milliseconds time);
     // A real left click at a point of the window's client area.
     void click(unsigned long window, QPoint at);
     // A real key press and release, with the keyboard focus on the window.
