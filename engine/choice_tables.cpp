@@ -11,11 +11,17 @@ constexpr struct {
     constexpr operator SlotSetting() const { return {Visibility::Show}; }
     constexpr SlotSetting operator()(const char* text) const { return {Visibility::Show, text}; }
 } shown;
-constexpr SlotSetting caption(const char* text) { return {Visibility::Keep, text}; }
+constexpr SlotSetting caption(const char* text) {
+    return {Visibility::Keep, text};
+}
 
 constexpr Condition always{};
-constexpr Condition flag(Flag f, const char* value) { return {Condition::Kind::Flag, f, value}; }
-constexpr Condition answer(const char* value) { return {Condition::Kind::Answer, Flag::B, value}; }
+constexpr Condition flag(Flag f, const char* value) {
+    return {Condition::Kind::Flag, f, value};
+}
+constexpr Condition answer(const char* value) {
+    return {Condition::Kind::Answer, Flag::B, value};
+}
 
 using enum Effect;
 using F = Flag;
@@ -119,6 +125,8 @@ const ChoiceTable tables[3] = {
 
 } // namespace
 
-const ChoiceTable& choiceTable(int slot) { return tables[slot]; }
+const ChoiceTable& choiceTable(int slot) {
+    return tables[slot];
+}
 
 } // namespace vortelia

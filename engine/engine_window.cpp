@@ -132,9 +132,13 @@ void Engine::showFlags() {
         flagHolders_[i]->setText(quest_.scene().flags[i]);
 }
 
-void Engine::paintEvent(QPaintEvent*) { backdrop_.paint(*this); }
+void Engine::paintEvent(QPaintEvent*) {
+    backdrop_.paint(*this);
+}
 
-void Engine::mouseMoveEvent(QMouseEvent*) { quest_.pointerOver(Quest::Pointer::Bare); }
+void Engine::mouseMoveEvent(QMouseEvent*) {
+    quest_.pointerOver(Quest::Pointer::Bare);
+}
 
 bool Engine::eventFilter(QObject* watched, QEvent* event) {
     const auto slot = std::find(slots_.begin(), slots_.end(), watched);

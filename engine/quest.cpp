@@ -141,6 +141,8 @@ void Quest::pointerOver(Pointer where) {
     emit coloursChanged();
 }
 
-void Quest::setAnswerText(const QString& text) { scene_.answerText = text; }
+void Quest::setAnswerText(const QString& text) {
+    scene_.answerText = text;
+}
 
 } // namespace vortelia

@@ -22,7 +22,9 @@ void StoryFlags::reload(Flag flag, FlagHolders& holders) const {
     loadLines(files_, yield_, flagFile(flag), [&holder](const QString& line) { holder += line; });
 }
 
-void StoryFlags::write(Flag flag, const QString& value) const { files_.writeLine(flagFile(flag), value); }
+void StoryFlags::write(Flag flag, const QString& value) const {
+    files_.writeLine(flagFile(flag), value);
+}
 
 void StoryFlags::reset() const {
     for (Flag flag : {Flag::B, Flag::C, Flag::BC})

@@ -6,7 +6,8 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vortelia::LineReader reader(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    vortelia::LineReader reader(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     QString line;
     qsizetype total = 0;
     while (reader.next(line))

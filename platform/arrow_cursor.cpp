@@ -7,7 +7,9 @@ namespace vortelia {
 ArrowCursor::ArrowCursor(CursorSystem& system, QString programDir)
     : system_(system), programDir_(std::move(programDir)) {}
 
-QString ArrowCursor::cursorFile() const { return QDir(programDir_).filePath(QStringLiteral("cursor/cur.cgf")); }
+QString ArrowCursor::cursorFile() const {
+    return QDir(programDir_).filePath(QStringLiteral("cursor/cur.cgf"));
+}
 
 void ArrowCursor::install() {
     const CursorHandle custom = system_.loadFromFile(cursorFile());

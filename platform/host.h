@@ -34,8 +34,7 @@ public:
 
 // Runs one event handler: a failure that escapes it is reported and ends the program with a
 // non-zero status; a handler stopped because the program is ending just returns.
-template <typename Handler>
-void runHandler(Program& program, FailureReport& report, Handler&& handler) {
+template <typename Handler> void runHandler(Program& program, FailureReport& report, Handler&& handler) {
     if (program.ending())
         return;
     try {

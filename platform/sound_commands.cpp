@@ -59,6 +59,8 @@ void SoundCommands::playbackFailed(const QString& hostPath, const QString& reaso
     errors_.report(command, reason);
 }
 
-bool SoundCommands::isOpen(const QString& gamePath) const { return open_.contains(files_.hostPath(gamePath)); }
+bool SoundCommands::isOpen(const QString& gamePath) const {
+    return open_.contains(files_.hostPath(gamePath));
+}
 
 } // namespace vortelia

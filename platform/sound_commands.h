@@ -7,8 +7,8 @@
 
 #include <QString>
 
-#include <optional>
 #include <map>
+#include <optional>
 
 namespace vortelia {
 

@@ -15,7 +15,9 @@ GameOver::GameOver(const Services& services) : services_(services) {
     services_.sound.execute(QStringLiteral("play sound\\gotrack.mp3"));
 }
 
-void GameOver::paintEvent(QPaintEvent*) { backdrop_.paint(*this); }
+void GameOver::paintEvent(QPaintEvent*) {
+    backdrop_.paint(*this);
+}
 
 void GameOver::closeEvent(QCloseEvent* event) {
     event->accept();

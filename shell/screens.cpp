@@ -15,8 +15,7 @@ namespace {
 
 // Unloads a window: it disappears now and is destroyed once control is back in the event loop,
 // since the handler that unloads it may be running inside it.
-template <typename Window>
-void unload(std::unique_ptr<Window>& window) {
+template <typename Window> void unload(std::unique_ptr<Window>& window) {
     if (!window)
         return;
     window->hide();
@@ -25,8 +24,7 @@ void unload(std::unique_ptr<Window>& window) {
 
 // Runs the steps under a guard: the first failure skips to the final step, which is tried again
 // once if it is the first to fail; any further failure goes on up.
-template <typename Steps, typename Final>
-void guarded(Steps&& steps, Final&& final) {
+template <typename Steps, typename Final> void guarded(Steps&& steps, Final&& final) {
     bool caught = false;
     try {
         steps();
@@ -68,7 +66,9 @@ Screens::Screens(const Services& services) : services_(services) {}
 
 Screens::~Screens() = default;
 
-void Screens::start() { showSplash(); }
+void Screens::start() {
+    showSplash();
+}
 
 void Screens::showSplash() {
     present(splash_, services_, [this](Main& splash) {
@@ -106,7 +106,8 @@ void Screens::switchScreens(Leave&& leave, Show&& show, const QString& closeMusi
 }
 
 void Screens::menuStart() {
-    switchScreens([this] { unload(menu_); }, [this] { showPrologue(); }, QStringLiteral("close sound\\menu.mp3"));
+    switchScreens([this] { unload(menu_); }, [this] { showPrologue(); },
+                  QStringLiteral("close sound\\menu.mp3"));
 }
 
 void Screens::menuInfo() {

@@ -64,8 +64,7 @@ public:
 private:
     template <typename Leave, typename Show>
     void switchScreens(Leave&& leave, Show&& show, const QString& closeMusic);
-    template <typename Handler>
-    void handle(Handler&& handler) {
+    template <typename Handler> void handle(Handler&& handler) {
         runHandler(services_.program, services_.report, handler);
     }
 

@@ -8,7 +8,9 @@
 
 namespace vortelia {
 
-bool closeAskedByPlayer(const QCloseEvent& event) { return event.spontaneous(); }
+bool closeAskedByPlayer(const QCloseEvent& event) {
+    return event.spontaneous();
+}
 
 Main::Main(const Services& services) {
     look::setupWindow(*this, gameTitle(), QSize(799, 593));
@@ -16,7 +18,8 @@ Main::Main(const Services& services) {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    new Picture(this, "Image1", QStringLiteral(":/art/splash_logo.svg"), QRect(168, 160, 471, 278), gameTitle());
+    new Picture(this, "Image1", QStringLiteral(":/art/splash_logo.svg"), QRect(168, 160, 471, 278),
+                gameTitle());
 
     timer_.setObjectName(QStringLiteral("Timer"));
     timer_.setInterval(6258);

@@ -39,7 +39,9 @@ QFont serifFont(int pixelSize) {
     return font;
 }
 
-QFont uiFont() { return sansFont(11); }
+QFont uiFont() {
+    return sansFont(11);
+}
 
 void apply(QApplication& app) {
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

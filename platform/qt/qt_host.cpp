@@ -9,7 +9,9 @@
 
 namespace vortelia {
 
-QString gameTitle() { return QStringLiteral("Миры \"Vortelia\""); }
+QString gameTitle() {
+    return QStringLiteral("Миры \"Vortelia\"");
+}
 
 void QtProgram::end(int status) {
     if (ending_)

@@ -46,7 +46,8 @@ void QtSoundBackend::stop(const QString& hostPath) {
     // The player may be inside its own signal; release it once control is back in the loop.
     auto* doomed = it->second.release();
     players_.erase(it);
-    QMetaObject::invokeMethod(this, [doomed] { delete doomed; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [doomed] { delete doomed; }, Qt::QueuedConnection);
 }
 
 void MessageBoxSoundErrors::report(const QString& command, const QString& reason) {
@@ -57,8 +58,9 @@ void MessageBoxSoundErrors::report(const QString& command, const QString& reason
 }
 
 QtSoundService::QtSoundService(const GameDirectory& files) : commands_(files, backend_, errors_) {
-    QObject::connect(&backend_, &QtSoundBackend::failed, &backend_,
-                     [this](const QString& path, const QString& reason) { commands_.playbackFailed(path, reason); });
+    QObject::connect(
+        &backend_, &QtSoundBackend::failed, &backend_,
+        [this](const QString& path, const QString& reason) { commands_.playbackFailed(path, reason); });
 }
 
 } // namespace vortelia

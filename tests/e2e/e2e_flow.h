@@ -15,7 +15,8 @@ inline const QSize splashSize(799, 593), menuSize(799, 593), prologueSize(798, 5
     lastScreenSize(797, 591);
 
 // Waits for a window of the game's title and size other than the one given.
-inline std::optional<unsigned long> waitForNewWindow(X11Session& x, QSize size, std::optional<unsigned long> not_,
+inline std::optional<unsigned long> waitForNewWindow(X11Session& x, QSize size,
+                                                     std::optional<unsigned long> not_,
                                                      std::chrono::milliseconds timeout) {
     QElapsedTimer clock;
     clock.start();

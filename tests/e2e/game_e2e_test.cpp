@@ -11,7 +11,9 @@ using namespace std::chrono_literals;
 namespace {
 
 struct GameProgram : ::testing::Test {
-    void SetUp() override { ASSERT_TRUE(x.ok()) << "these tests need an X server in $DISPLAY (./dev/test starts one)"; }
+    void SetUp() override {
+        ASSERT_TRUE(x.ok()) << "these tests need an X server in $DISPLAY (./dev/test starts one)";
+    }
     void TearDown() override { killAll(game.path(QStringLiteral("game"))); }
     void start() {
         process.setProcessEnvironment(onTheDisplay());
@@ -91,8 +93,8 @@ TEST_F(GameProgram, AboutRefusesThePlayersCloseAndAMissingReadmeIsReported) {
     ASSERT_TRUE(box) << "no failure report";
     x.requestClose(*box);
     EXPECT_NE(finish(), 0);
-    EXPECT_TRUE(
-        QString::fromUtf8(process.readAllStandardError()).contains(game.path(QStringLiteral("text/read.tf"))));
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError())
+                    .contains(game.path(QStringLiteral("text/read.tf"))));
 }
 
 TEST_F(GameProgram, TheClosingPassageLeadsToTheGameOverScreenWhoseCloseEndsTheGame) {

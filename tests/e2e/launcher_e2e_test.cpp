@@ -13,7 +13,9 @@ namespace {
 const QString launcherTitle = QStringLiteral("ZOLKAPrelaunch");
 
 struct Launcher : ::testing::Test {
-    void SetUp() override { ASSERT_TRUE(x.ok()) << "these tests need an X server in $DISPLAY (./dev/test starts one)"; }
+    void SetUp() override {
+        ASSERT_TRUE(x.ok()) << "these tests need an X server in $DISPLAY (./dev/test starts one)";
+    }
     void TearDown() override { killAll(game.path(QStringLiteral("game"))); }
     void start(const QString& directory) {
         launcher.setProcessEnvironment(onTheDisplay());

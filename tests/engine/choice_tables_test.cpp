@@ -34,17 +34,28 @@ TEST(ChoiceTables, CaptionsCompareExactly) {
         const char* caption;
         std::string story;
     } cases[] = {
-        {0, "Назад", "text\\gt3.tf"},         {0, ">Назад<", "text\\gt43.tf"},
-        {0, ">>Назад<<", "text\\gt49.tf"},    {0, "<<<<Назад", ""},
-        {1, "<<<<Назад", "text\\gt15.tf"},    {1, "назад", ""},
-        {1, "Назад ", ""},                    {1, " Назад", ""},
-        {0, "104|8", "text\\gt17.tf"},        {1, "100|48", "text\\gt18.tf"},
-        {2, "100|4|8", "text\\gt18.tf"},      {2, "Далее", ""},
-        {1, "Далее", "text\\gt13.tf"},        {2, ">Далее", "text\\gt15.tf"},
-        {2, ">>>>Далее", "text\\gt15.tf"},    {0, "Конец", "-"},
-        {1, "Конец", "-"},                    {2, "Конец", ""},
-        {2, "17 часов", "-"},                 {1, "11 часов", "-"},
-        {0, "Отстановиться", "text\\gt35.tf"}, {0, "Остановиться", ""},
+        {0, "Назад", "text\\gt3.tf"},
+        {0, ">Назад<", "text\\gt43.tf"},
+        {0, ">>Назад<<", "text\\gt49.tf"},
+        {0, "<<<<Назад", ""},
+        {1, "<<<<Назад", "text\\gt15.tf"},
+        {1, "назад", ""},
+        {1, "Назад ", ""},
+        {1, " Назад", ""},
+        {0, "104|8", "text\\gt17.tf"},
+        {1, "100|48", "text\\gt18.tf"},
+        {2, "100|4|8", "text\\gt18.tf"},
+        {2, "Далее", ""},
+        {1, "Далее", "text\\gt13.tf"},
+        {2, ">Далее", "text\\gt15.tf"},
+        {2, ">>>>Далее", "text\\gt15.tf"},
+        {0, "Конец", "-"},
+        {1, "Конец", "-"},
+        {2, "Конец", ""},
+        {2, "17 часов", "-"},
+        {1, "11 часов", "-"},
+        {0, "Отстановиться", "text\\gt35.tf"},
+        {0, "Остановиться", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(picked(c.slot, c.caption, s), c.story) << c.slot << " " << c.caption;
@@ -71,8 +82,10 @@ TEST(ChoiceTables, FlagConditionsMatchOnlyZeroOrOne) {
         EXPECT_EQ(picked(0, "Виртуал банк", s), c.bank) << '"' << c.value << '"';
     }
     // The two planetarium rows differ in what they offer.
-    const auto* withCard = findTransition(choiceTable(0), QStringLiteral("Планетарий"), sceneWith("0", "0", "1"));
-    const auto* without = findTransition(choiceTable(0), QStringLiteral("Планетарий"), sceneWith("0", "0", "0"));
+    const auto* withCard =
+        findTransition(choiceTable(0), QStringLiteral("Планетарий"), sceneWith("0", "0", "1"));
+    const auto* without =
+        findTransition(choiceTable(0), QStringLiteral("Планетарий"), sceneWith("0", "0", "0"));
     ASSERT_TRUE(withCard && without);
     EXPECT_STREQ(withCard->settings[0].caption, "Ввести код карты: 8031");
     EXPECT_EQ(without->settings[0].visibility, Visibility::Hide);
@@ -84,9 +97,14 @@ TEST(ChoiceTables, PasswordsMatchTheWholeAnswerExactly) {
         std::string story;
         Effect effect;
     } cases[] = {
-        {"qz", "text\\gt57.tf", Effect::None}, {"mirt", "-", Effect::Console}, {"QZ", "", Effect::None},
-        {" qz", "", Effect::None},              {"qz\r\n", "", Effect::None},   {"", "", Effect::None},
-        {"Mirt", "", Effect::None},             {"mirt ", "", Effect::None},
+        {"qz", "text\\gt57.tf", Effect::None},
+        {"mirt", "-", Effect::Console},
+        {"QZ", "", Effect::None},
+        {" qz", "", Effect::None},
+        {"qz\r\n", "", Effect::None},
+        {"", "", Effect::None},
+        {"Mirt", "", Effect::None},
+        {"mirt ", "", Effect::None},
     };
     for (const auto& c : cases) {
         const Scene s = sceneWith("0", "0", "0", c.answer);

@@ -10,7 +10,8 @@ namespace {
 
 struct QuestTest : ::testing::Test {
     QuestTest() {
-        f.game.writeStory(QStringLiteral("text\\gt1.tf"), {QStringLiteral("Первая строка."), QStringLiteral("Вторая.")});
+        f.game.writeStory(QStringLiteral("text\\gt1.tf"),
+                          {QStringLiteral("Первая строка."), QStringLiteral("Вторая.")});
         f.game.writeStory(QStringLiteral("text\\gt57.tf"), {QStringLiteral("Конец истории.")});
     }
     const Scene& scene() const { return quest.scene(); }

@@ -14,8 +14,8 @@ TEST(StoryFlags, ReloadJoinsEveryLineWithoutSeparatorAndYieldsPerLine) {
         const char* value;
         int yields;
     } cases[] = {
-        {"1\r\n", "1", 1},   {"0\r\n", "0", 1}, {"1", "1", 1},         {"1\r\n0\r\n", "10", 2},
-        {"", "", 0},         {" 1\r\n", " 1", 1}, {"01\r\n", "01", 1}, {"1\n", "1\n", 1},
+        {"1\r\n", "1", 1}, {"0\r\n", "0", 1},   {"1", "1", 1},       {"1\r\n0\r\n", "10", 2},
+        {"", "", 0},       {" 1\r\n", " 1", 1}, {"01\r\n", "01", 1}, {"1\n", "1\n", 1},
     };
     for (const auto& c : cases) {
         Fakes f;

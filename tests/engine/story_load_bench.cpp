@@ -39,7 +39,8 @@ void LoadStoryText(benchmark::State& state) {
     if (!file.open(QIODevice::WriteOnly))
         state.SkipWithError("cannot write the passage");
     // 60 Cyrillic characters a line.
-    const QByteArray line = encodeWindows1251(QString(QStringLiteral("Виртуальный мир ")).repeated(4).left(60));
+    const QByteArray line =
+        encodeWindows1251(QString(QStringLiteral("Виртуальный мир ")).repeated(4).left(60));
     for (int i = 0; i < lines; ++i)
         file.write(line + "\r\n");
     file.close();
@@ -61,7 +62,12 @@ void LoadStoryText(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(LoadStoryText)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(LoadStoryText)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -68,7 +68,8 @@ public:
     // The row the click would apply, with the flags as the click's reloads would read them.
     const Transition* rowFor(int slot) const {
         Scene scene = quest.scene();
-        scene.flags = {QString::fromLatin1(game.flag("b")).trimmed(), QString::fromLatin1(game.flag("c")).trimmed(),
+        scene.flags = {QString::fromLatin1(game.flag("b")).trimmed(),
+                       QString::fromLatin1(game.flag("c")).trimmed(),
                        QString::fromLatin1(game.flag("bc")).trimmed()};
         return findTransition(choiceTable(slot), scene.choices[slot].caption, scene);
     }
@@ -156,14 +157,15 @@ TEST(StoryWalk, EveryStoryFileTheTablesNameIsShipped) {
     for (int slot = 0; slot < 3; ++slot) {
         for (const Transition& row : choiceTable(slot).rows) {
             if (row.story) {
-                EXPECT_TRUE(QFile::exists(GameDirectory(QStringLiteral(VORTELIA_GAME_DIR)).hostPath(
-                    QString::fromUtf8(row.story))))
+                EXPECT_TRUE(QFile::exists(
+                    GameDirectory(QStringLiteral(VORTELIA_GAME_DIR)).hostPath(QString::fromUtf8(row.story))))
                     << row.story;
             }
         }
     }
     for (const char* fixed : {"text\\gt1.tf", "text\\gt57.tf"})
-        EXPECT_TRUE(QFile::exists(GameDirectory(QStringLiteral(VORTELIA_GAME_DIR)).hostPath(QLatin1String(fixed))));
+        EXPECT_TRUE(
+            QFile::exists(GameDirectory(QStringLiteral(VORTELIA_GAME_DIR)).hostPath(QLatin1String(fixed))));
 }
 
 TEST(StoryWalk, EveryCaptionARowPutsOnASlotIsAKeyOfThatSlotsTable) {
@@ -176,7 +178,8 @@ TEST(StoryWalk, EveryCaptionARowPutsOnASlotIsAKeyOfThatSlotsTable) {
             for (int slot = 0; slot < 3; ++slot) {
                 if (const char* caption = row.settings[slot].caption) {
                     EXPECT_TRUE(keys[slot].contains(QString::fromUtf8(caption)))
-                        << "\"" << caption << "\" put on slot " << slot + 1 << " by \"" << row.caption << "\"";
+                        << "\"" << caption << "\" put on slot " << slot + 1 << " by \"" << row.caption
+                        << "\"";
                 }
             }
         }

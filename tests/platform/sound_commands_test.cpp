@@ -75,10 +75,9 @@ TEST_F(SoundCommandsTest, SoundsOverlapAndPlayOfAnOpenSoundStartsNoSecondCopy) {
     sounds.execute(QStringLiteral("play sound\\menu.mp3"));
     sounds.execute(QStringLiteral("close sound\\menu.mp3"));
     sounds.execute(QStringLiteral("play sound\\menu.mp3"));
-    EXPECT_EQ(backend.calls, (std::vector<QString>{"start " + host("sound\\into.mp3"),
-                                                   "start " + host("sound\\menu.mp3"),
-                                                   "stop " + host("sound\\menu.mp3"),
-                                                   "start " + host("sound\\menu.mp3")}));
+    EXPECT_EQ(backend.calls,
+              (std::vector<QString>{"start " + host("sound\\into.mp3"), "start " + host("sound\\menu.mp3"),
+                                    "stop " + host("sound\\menu.mp3"), "start " + host("sound\\menu.mp3")}));
     EXPECT_TRUE(errors.commands.empty());
     EXPECT_TRUE(sounds.isOpen(QStringLiteral("sound\\into.mp3")));
 }

@@ -36,8 +36,9 @@ struct ScreensTest : ::testing::Test {
     QStringList shownCaptions() const {
         QStringList captions;
         for (int i = 0; i < 3; ++i)
-            captions << (screens.engine()->choiceSlot(i)->isVisible() ? screens.engine()->choiceSlot(i)->text()
-                                                                       : QStringLiteral("-"));
+            captions << (screens.engine()->choiceSlot(i)->isVisible()
+                             ? screens.engine()->choiceSlot(i)->text()
+                             : QStringLiteral("-"));
         return captions;
     }
 

@@ -37,7 +37,8 @@ bool playerClose(QWidget* window) {
 
 struct ShellTest : ::testing::Test {
     ShellTest() {
-        f.game.writeStory(QStringLiteral("text\\into.tf"), {QStringLiteral("Пролог."), QStringLiteral("Вторая строка.")});
+        f.game.writeStory(QStringLiteral("text\\into.tf"),
+                          {QStringLiteral("Пролог."), QStringLiteral("Вторая строка.")});
         f.game.writeStory(QStringLiteral("text\\read.tf"), {QStringLiteral("Об игре.")});
         f.game.writeStory(QStringLiteral("text\\gt1.tf"), {QStringLiteral("Начало.")});
         f.game.writeBytes(QStringLiteral("cursor\\cur.cgf"), "custom");
@@ -139,7 +140,8 @@ TEST_F(ShellTest, AboutReadsTheReadmeAfreshAtEachVisitAndRefusesThePlayersClose)
     click(screens.menu()->infoSpot());
     settle();
     ASSERT_TRUE(screens.about());
-    EXPECT_TRUE(screens.about()->readmeBox()->toPlainText().startsWith(QStringLiteral("Строка 0 нового файла.\n")));
+    EXPECT_TRUE(
+        screens.about()->readmeBox()->toPlainText().startsWith(QStringLiteral("Строка 0 нового файла.\n")));
     EXPECT_GT(screens.about()->readmeBox()->verticalScrollBar()->maximum(), 0);
     QTest::keyClick(screens.about()->readmeBox(), Qt::Key_A);
     EXPECT_FALSE(screens.about()->readmeBox()->toPlainText().contains(QLatin1Char('a')));
@@ -177,8 +179,9 @@ TEST_F(ShellTest, StartLeadsThroughThePrologueToTheQuestWithTheSoundsInOrder) {
     click(prologue->beginLabel());
     EXPECT_FALSE(prologue->isVisible());
     ASSERT_TRUE(screens.engine() && screens.engine()->isVisible());
-    EXPECT_EQ(f.sound.commands, (std::vector<QString>{"play sound\\intoeng.mp3", "close sound\\menu.mp3",
-                                                      "play sound\\trackgp.mp3", "close sound\\intoeng.mp3"}));
+    EXPECT_EQ(f.sound.commands,
+              (std::vector<QString>{"play sound\\intoeng.mp3", "close sound\\menu.mp3",
+                                    "play sound\\trackgp.mp3", "close sound\\intoeng.mp3"}));
 }
 
 TEST_F(ShellTest, MissingPrologueOrFirstPassageStillSwitchesTheScreens) {

@@ -65,7 +65,7 @@ public:
     CursorHandle arrow = 1;
     CursorHandle next = 100;
     std::vector<QString> loaded;
-    std::vector<CursorHandle> installed; // every setArrow
+    std::vector<CursorHandle> installed;                       // every setArrow
     std::vector<std::pair<CursorHandle, CursorHandle>> copies; // original, copy
 };
 

@@ -17,7 +17,9 @@ TempGame::TempGame() {
     resetFlags();
 }
 
-QString TempGame::path(const QString& gamePath) const { return GameDirectory(root()).hostPath(gamePath); }
+QString TempGame::path(const QString& gamePath) const {
+    return GameDirectory(root()).hostPath(gamePath);
+}
 
 void TempGame::writeBytes(const QString& gamePath, const QByteArray& bytes) const {
     QFile file(path(gamePath));
@@ -39,9 +41,13 @@ QByteArray TempGame::readBytes(const QString& gamePath) const {
     return file.readAll();
 }
 
-bool TempGame::exists(const QString& gamePath) const { return QFile::exists(path(gamePath)); }
+bool TempGame::exists(const QString& gamePath) const {
+    return QFile::exists(path(gamePath));
+}
 
-void TempGame::remove(const QString& gamePath) const { QFile::remove(path(gamePath)); }
+void TempGame::remove(const QString& gamePath) const {
+    QFile::remove(path(gamePath));
+}
 
 void TempGame::resetFlags() const {
     for (const char* flag : {"engdat\\b.gdf", "engdat\\c.gdf", "engdat\\bc.gdf"})

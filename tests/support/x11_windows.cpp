@@ -37,11 +37,15 @@ bool mappedWithSize(Display* display, Window window, QSize size) {
 }
 
 // Windows of another process vanish at any moment; a request about one that is gone is no error here.
-int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+int ignoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
 
 } // namespace
 
-X11Session::X11Session() : display_(XOpenDisplay(nullptr)) { XSetErrorHandler(ignoreErrors); }
+X11Session::X11Session() : display_(XOpenDisplay(nullptr)) {
+    XSetErrorHandler(ignoreErrors);
+}
 
 X11Session::~X11Session() {
     if (display_)
@@ -64,10 +68,12 @@ std::optional<unsigned long> X11Session::find(const QString& title, QSize size) 
     return found;
 }
 
-bool X11Session::hasWindow(const QString& title, QSize size) { return find(title, size).has_value(); }
+bool X11Session::hasWindow(const QString& title, QSize size) {
+    return find(title, size).has_value();
+}
 
-std::optional<unsigned long> X11Session::waitForWindow(const QString& title, std::chrono::milliseconds timeout,
-                                                       QSize size) {
+std::optional<unsigned long> X11Session::waitForWindow(const QString& title,
+                                                       std::chrono::milliseconds timeout, QSize size) {
     QElapsedTimer clock;
     clock.start();
     do {
