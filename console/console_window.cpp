@@ -26,12 +26,6 @@ const PictureSlotPlace picturePlaces[] = {
     {"Image4", ":/art/console_stranger.svg", {528, 456, 150, 113}, "Размытая фотография"},
 };
 
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 LogPane* makePane(QWidget* parent, const char* name, QRect geometry, const QColor& colour,
                   const QString& description) {
     auto* pane = new LogPane(parent);
@@ -39,7 +33,7 @@ LogPane* makePane(QWidget* parent, const char* name, QRect geometry, const QColo
     pane->setGeometry(geometry);
     pane->setAttribute(Qt::WA_TranslucentBackground);
     pane->setFont(look::uiFont());
-    setColour(pane, QPalette::WindowText, colour);
+    look::setColours(*pane, {{QPalette::WindowText, colour}});
     pane->setAccessibleDescription(description);
     return pane;
 }
@@ -56,10 +50,7 @@ BLNC::BLNC(const Services& services) : services_(services) {
     input_->setFrame(false);
     input_->setFont(look::sansFont(16));
     input_->setAccessibleName(QStringLiteral("Команда"));
-    QPalette inputPalette = input_->palette();
-    inputPalette.setColor(QPalette::Base, QColor(64, 64, 64));
-    inputPalette.setColor(QPalette::Text, QColor(0, 128, 128));
-    input_->setPalette(inputPalette);
+    look::setColours(*input_, {{QPalette::Base, QColor(64, 64, 64)}, {QPalette::Text, QColor(0, 128, 128)}});
 
     log_ = makePane(this, "Con", QRect(32, 72, 377, 345), QColor(128, 128, 128),
                     QStringLiteral("Журнал консоли"));

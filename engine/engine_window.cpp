@@ -25,12 +25,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry) {
     return label;
 }
 
-void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 bool isConsoleKey(const QKeyEvent& event) {
@@ -61,7 +55,7 @@ Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services
     storyPanel_->setObjectName(QStringLiteral("Label1"));
     storyPanel_->setGeometry(456, 8, 329, 465);
     storyPanel_->setAttribute(Qt::WA_TranslucentBackground);
-    setTextColour(storyPanel_, QPalette::WindowText, look::highlight);
+    look::setColours(*storyPanel_, {{QPalette::WindowText, look::highlight}});
     // The passage itself is what a screen reader reads: no accessible name over it.
     storyPanel_->setAccessibleDescription(QStringLiteral("Текст истории"));
 
@@ -83,10 +77,8 @@ Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services
     answerBox_->setAlignment(Qt::AlignCenter);
     answerBox_->setFrame(false);
     answerBox_->setAccessibleName(QStringLiteral("Ответ"));
-    QPalette boxPalette = answerBox_->palette();
-    boxPalette.setColor(QPalette::Base, QColor(64, 64, 64));
-    boxPalette.setColor(QPalette::Text, QColor(0, 192, 192));
-    answerBox_->setPalette(boxPalette);
+    look::setColours(*answerBox_,
+                     {{QPalette::Base, QColor(64, 64, 64)}, {QPalette::Text, QColor(0, 192, 192)}});
     answerBox_->hide();
 
     for (QWidget* w : {static_cast<QWidget*>(storyPanel_), static_cast<QWidget*>(answerBox_)}) {
@@ -122,8 +114,9 @@ void Engine::showColours() {
     const Scene& scene = quest_.scene();
     for (int i = 0; i < 3; ++i) {
         if (scene.colours[i] != SlotColour::Default)
-            setTextColour(slots_[i], QPalette::WindowText,
-                          scene.colours[i] == SlotColour::Highlight ? slotHighlight : slotNormal);
+            look::setColours(*slots_[i],
+                             {{QPalette::WindowText,
+                               scene.colours[i] == SlotColour::Highlight ? slotHighlight : slotNormal}});
     }
 }
 

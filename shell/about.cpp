@@ -21,10 +21,7 @@ About::About(const Services& services) : services_(services) {
     box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box_->setFont(look::serifFont(11));
     box_->setAccessibleName(QStringLiteral("Об игре"));
-    QPalette colours = box_->palette();
-    colours.setColor(QPalette::Base, QColor(0, 128, 128));
-    colours.setColor(QPalette::Text, look::menuText);
-    box_->setPalette(colours);
+    look::setColours(*box_, {{QPalette::Base, QColor(0, 128, 128)}, {QPalette::Text, look::menuText}});
 
     back_ = new HotSpot(this, "Label2", QRect(592, 16, 193, 49), QStringLiteral("Назад"));
     connect(back_, &HotSpot::clicked, this, &About::backClicked);

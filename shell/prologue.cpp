@@ -19,17 +19,13 @@ IntoEngine::IntoEngine(const Services& services) : services_(services) {
     panel_->setWordWrap(true);
     panel_->setTextFormat(Qt::PlainText);
     panel_->setAttribute(Qt::WA_TranslucentBackground);
-    QPalette text = panel_->palette();
-    text.setColor(QPalette::WindowText, look::menuText);
-    panel_->setPalette(text);
+    look::setColours(*panel_, {{QPalette::WindowText, look::menuText}});
 
     begin_ = new HotSpot(this, "Label2", QRect(304, 504, 185, 41), QStringLiteral("Начать игру"));
     begin_->setText(QStringLiteral("Начать игру"));
     begin_->setAlignment(Qt::AlignCenter);
     begin_->setFont(look::sansFont(32));
-    QPalette grey = begin_->palette();
-    grey.setColor(QPalette::WindowText, QColor(192, 192, 192));
-    begin_->setPalette(grey);
+    look::setColours(*begin_, {{QPalette::WindowText, QColor(192, 192, 192)}});
     connect(begin_, &HotSpot::clicked, this, &IntoEngine::beginClicked);
 }
 

@@ -15,9 +15,7 @@ bool closeAskedByPlayer(const QCloseEvent& event) {
 Main::Main(const Services& services) {
     look::setupWindow(*this, gameTitle(), QSize(799, 593));
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    look::setColours(*this, {{QPalette::Window, Qt::white}});
     new Picture(this, "Image1", QStringLiteral(":/art/splash_logo.svg"), QRect(168, 160, 471, 278),
                 gameTitle());
 

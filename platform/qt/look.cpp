@@ -39,6 +39,13 @@ QFont serifFont(int pixelSize) {
     return font;
 }
 
+void setColours(QWidget& widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours) {
+    QPalette palette = widget.palette();
+    for (const auto& [role, colour] : colours)
+        palette.setColor(role, colour);
+    widget.setPalette(palette);
+}
+
 QFont uiFont() {
     return sansFont(11);
 }

@@ -4,9 +4,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+
+#include <initializer_list>
+#include <utility>
 
 class QApplication;
 
@@ -22,6 +26,9 @@ inline const QColor windowBack{8, 30, 34};
 bool loadFonts(const QString& fontsDir);
 // Application palette, default font and style.
 void apply(QApplication& app);
+
+// Gives the widget its own colours for the given palette roles.
+void setColours(QWidget& widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours);
 
 // The default UI font (8-point sans-serif) and its kin.
 QFont uiFont();
