@@ -1,6 +1,6 @@
 #include "console/console_window.h"
 
-#include "console/log_pane.h"
+#include "platform/qt/text_pane.h"
 #include "engine/closing.h"
 #include "platform/qt/hot_spot.h"
 #include "platform/qt/picture.h"
@@ -26,9 +26,9 @@ const PictureSlotPlace picturePlaces[] = {
     {"Image4", ":/art/console_stranger.svg", {528, 456, 150, 113}, "Размытая фотография"},
 };
 
-LogPane* makePane(QWidget* parent, const char* name, QRect geometry, const QColor& colour,
+TextPane* makePane(QWidget* parent, const char* name, QRect geometry, const QColor& colour,
                   const QString& description) {
-    auto* pane = new LogPane(parent);
+    auto* pane = new TextPane(parent);
     pane->setObjectName(QLatin1String(name));
     pane->setGeometry(geometry);
     pane->setAttribute(Qt::WA_TranslucentBackground);

@@ -15,7 +15,7 @@ class QLineEdit;
 namespace vortelia {
 
 class HotSpot;
-class LogPane;
+class TextPane;
 
 class BLNC : public QWidget {
     Q_OBJECT
@@ -24,8 +24,8 @@ public:
 
     const Console& console() const { return console_; }
     QLineEdit* inputLine() const { return input_; }
-    LogPane* logPane() const { return log_; }
-    LogPane* documentPane() const { return document_; }
+    TextPane* logPane() const { return log_; }
+    TextPane* documentPane() const { return document_; }
     HotSpot* clearSpot() const { return clearSpot_; }
     HotSpot* runSpot() const { return runSpot_; }
     // Slot 1 to 4.
@@ -45,8 +45,8 @@ private:
     const Services& services_;
     Console console_;
     QLineEdit* input_;
-    LogPane* log_;
-    LogPane* document_;
+    TextPane* log_;
+    TextPane* document_;
     HotSpot* clearSpot_;
     HotSpot* runSpot_;
     std::array<QWidget*, 4> pictures_;

@@ -1,9 +1,9 @@
 #include "engine/engine_window.h"
 
 #include "engine/closing.h"
-#include "engine/story_panel.h"
 #include "platform/qt/look.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/text_pane.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -51,7 +51,7 @@ Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services
     // it, it keeps it, and the window's hotkeys stay off.
     setFocusPolicy(Qt::TabFocus);
 
-    storyPanel_ = new StoryPanel(this);
+    storyPanel_ = new TextPane(this);
     storyPanel_->setObjectName(QStringLiteral("Label1"));
     storyPanel_->setGeometry(456, 8, 329, 465);
     storyPanel_->setAttribute(Qt::WA_TranslucentBackground);
@@ -90,8 +90,9 @@ Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services
         slot->installEventFilter(this);
     }
 
-    connect(&quest_, &Quest::storyCleared, storyPanel_, &StoryPanel::clearStory);
-    connect(&quest_, &Quest::storyLineAdded, storyPanel_, &StoryPanel::appendLine);
+    connect(&quest_, &Quest::storyCleared, storyPanel_, [this] { storyPanel_->setPaneText({}); });
+    connect(&quest_, &Quest::storyLineAdded, storyPanel_,
+            [this](const QString& line) { storyPanel_->appendPaneText(line + QStringLiteral("\r\n")); });
     connect(&quest_, &Quest::slotsChanged, this, &Engine::showSlots);
     connect(&quest_, &Quest::coloursChanged, this, &Engine::showColours);
     connect(&quest_, &Quest::flagsChanged, this, &Engine::showFlags);

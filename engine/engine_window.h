@@ -16,7 +16,7 @@ class QLineEdit;
 
 namespace vortelia {
 
-class StoryPanel;
+class TextPane;
 
 // The quest screen's console key: the numeric keypad's separator, whatever the modifiers.
 bool isConsoleKey(const QKeyEvent& event);
@@ -26,7 +26,7 @@ class Engine : public QWidget {
 public:
     Engine(Quest& quest, const Services& services);
 
-    StoryPanel* storyPanel() const { return storyPanel_; }
+    TextPane* storyPanel() const { return storyPanel_; }
     QLabel* choiceSlot(int slot) const { return slots_[slot]; }
     QLabel* flagHolder(Flag flag) const { return flagHolders_[static_cast<size_t>(flag)]; }
     QLineEdit* answerBox() const { return answerBox_; }
@@ -45,7 +45,7 @@ private:
 
     Quest& quest_;
     const Services& services_;
-    StoryPanel* storyPanel_;
+    TextPane* storyPanel_;
     std::array<QLabel*, 3> slots_;
     std::array<QLabel*, 3> flagHolders_;
     QLineEdit* answerBox_;

@@ -2,7 +2,7 @@
 // repaint of the window must not grow with the log.
 
 #include "console/console_window.h"
-#include "console/log_pane.h"
+#include "platform/qt/text_pane.h"
 #include "platform/qt/look.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // The console screen on the offscreen platform, driven by real Qt events.
 
 #include "console/console_window.h"
-#include "console/log_pane.h"
+#include "platform/qt/text_pane.h"
 #include "platform/qt/hot_spot.h"
 #include "support/fakes.h"
 

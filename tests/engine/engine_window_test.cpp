@@ -1,7 +1,7 @@
 // The quest screen's window on the offscreen platform, driven by real Qt events.
 
 #include "engine/engine_window.h"
-#include "engine/story_panel.h"
+#include "platform/qt/text_pane.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // played on the quest's logic without a window.
 
 #include "engine/quest.h"
-#include "engine/story_panel.h"
 #include "platform/qt/look.h"
+#include "platform/qt/text_pane.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -195,15 +195,16 @@ TEST(StoryWalk, EveryPassageFitsTheStoryPanel) {
     const QStringList files = QDir(shippedText).entryList({QStringLiteral("gt*.tf")}, QDir::Files);
     EXPECT_EQ(files.size(), 57);
     for (const QString& name : files) {
-        StoryPanel panel;
+        TextPane panel;
         panel.setFont(look::uiFont());
         panel.setGeometry(0, 0, 329, 465);
         LineReader lines = GameDirectory(shippedText).openLines(name);
         QString line, text;
         while (lines.next(line))
-            text += line + QLatin1Char('\n');
-        panel.setText(text);
+            text += line + QStringLiteral("\r\n");
+        panel.setPaneText(text);
         EXPECT_LE(panel.heightForWidth(329), 465) << name.toStdString();
+        EXPECT_FALSE(panel.full()) << name.toStdString(); // the last line ends above the bottom edge
         EXPECT_FALSE(text.trimmed().isEmpty()) << name.toStdString();
     }
 }

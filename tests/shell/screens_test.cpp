@@ -3,7 +3,7 @@
 
 #include "console/console_window.h"
 #include "engine/engine_window.h"
-#include "engine/story_panel.h"
+#include "platform/qt/text_pane.h"
 #include "shell/game_over.h"
 #include "shell/screens.h"
 #include "support/fakes.h"

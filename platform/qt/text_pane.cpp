@@ -1,18 +1,18 @@
-#include "console/log_pane.h"
+#include "platform/qt/text_pane.h"
 
 #include <QEvent>
 #include <QPainter>
 
 namespace vortelia {
 
-LogPane::LogPane(QWidget* parent) : QLabel(parent) {
+TextPane::TextPane(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
     laidOut_.setTextFormat(Qt::PlainText);
 }
 
-void LogPane::setPaneText(QStringView text) {
+void TextPane::setPaneText(QStringView text) {
     shown_.clear();
     afterCr_ = false;
     full_ = false;
@@ -21,7 +21,7 @@ void LogPane::setPaneText(QStringView text) {
         layOut();
 }
 
-void LogPane::appendPaneText(QStringView text) {
+void TextPane::appendPaneText(QStringView text) {
     if (full_ || text.isEmpty())
         return;
     // A label breaks lines at LF only, so every line end becomes one LF.
@@ -38,7 +38,7 @@ void LogPane::appendPaneText(QStringView text) {
     layOut();
 }
 
-void LogPane::layOut() {
+void TextPane::layOut() {
     setText(shown_);
     // A static text breaks lines at the line separator, not at LF.
     laidOut_.setText(QString(shown_).replace(u'\n', QChar::LineSeparator));
@@ -49,7 +49,7 @@ void LogPane::layOut() {
     update();
 }
 
-void LogPane::paintEvent(QPaintEvent*) {
+void TextPane::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (rendered_.isNull() || rendered_.devicePixelRatio() != ratio) {
         rendered_ = QPixmap(size() * ratio);
@@ -63,13 +63,13 @@ void LogPane::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, rendered_);
 }
 
-void LogPane::changeEvent(QEvent* event) {
+void TextPane::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
         layOut();
 }
 
-void LogPane::resizeEvent(QResizeEvent* event) {
+void TextPane::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
     layOut();
 }

@@ -1,8 +1,9 @@
 #pragma once
-// A console pane: a word-wrapped label whose text is cut off at its bottom edge, without
-// scrolling. A CR LF pair, and any CR or LF that is not part of one, ends a line. Once the text
-// shown reaches the bottom edge, text appended after it could never be seen, so it is not laid
-// out at all: a log that grows without limit costs the same per append and per repaint.
+// A text pane (the story panel, the console's log and document): a word-wrapped label whose
+// text is cut off at its bottom edge, without scrolling. A CR LF pair, and any CR or LF that is not part of
+// one, ends a line. Once the text shown reaches the bottom edge, text appended after it could never be seen,
+// so it is not laid out at all: a passage or a log that grows without limit costs the same per append and per
+// repaint.
 
 #include <QLabel>
 #include <QPixmap>
@@ -10,10 +11,10 @@
 
 namespace vortelia {
 
-class LogPane : public QLabel {
+class TextPane : public QLabel {
     Q_OBJECT
 public:
-    explicit LogPane(QWidget* parent = nullptr);
+    explicit TextPane(QWidget* parent = nullptr);
 
     // Replaces the pane's text.
     void setPaneText(QStringView text);
