@@ -1,6 +1,7 @@
 #include "engine/engine_window.h"
 
 #include "engine/closing.h"
+#include "platform/qt/hot_spot.h"
 #include "platform/qt/look.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/text_pane.h"
@@ -61,8 +62,10 @@ Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services
 
     static const char* slotNames[] = {"Label2", "Label3", "Label4"};
     for (int i = 0; i < 3; ++i) {
-        slots_[i] = makeLabel(this, slotNames[i], QRect(472, 504 + 32 * i, 297, 17));
+        slots_[i] = new HotSpot(this, slotNames[i], QRect(472, 504 + 32 * i, 297, 17));
         slots_[i]->setAlignment(Qt::AlignCenter);
+        connect(slots_[i], &HotSpot::clicked, this,
+                [this, i] { runHandler(services_.program, services_.report, [&] { quest_.click(i); }); });
     }
     static const char* holderNames[] = {"Label11", "Label12", "Label13"};
     static const QRect holderPlaces[] = {{328, 232, 33, 25}, {328, 264, 33, 25}, {376, 264, 33, 25}};
@@ -137,32 +140,11 @@ void Engine::mouseMoveEvent(QMouseEvent*) {
 bool Engine::eventFilter(QObject* watched, QEvent* event) {
     const auto slot = std::find(slots_.begin(), slots_.end(), watched);
     const int index = slot == slots_.end() ? -1 : static_cast<int>(slot - slots_.begin());
-    switch (event->type()) {
-    case QEvent::MouseMove:
-        if (index >= 0)
-            quest_.pointerOver(static_cast<Quest::Pointer>(index));
-        else
-            quest_.pointerOver(Quest::Pointer::Neutral);
-        // The story panel swallows the move so that it does not reach the window as bare.
-        return watched != answerBox_;
-    case QEvent::MouseButtonPress:
-        if (index >= 0 && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            pressed_ = *slot;
+    if (event->type() != QEvent::MouseMove)
         return false;
-    case QEvent::MouseButtonRelease: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (index >= 0 && mouse->button() == Qt::LeftButton && pressed_ == *slot &&
-            (*slot)->rect().contains(mouse->position().toPoint())) {
-            pressed_ = nullptr;
-            runHandler(services_.program, services_.report, [&] { quest_.click(index); });
-            return true;
-        }
-        pressed_ = nullptr;
-        return false;
-    }
-    default:
-        return false;
-    }
+    quest_.pointerOver(index >= 0 ? static_cast<Quest::Pointer>(index) : Quest::Pointer::Neutral);
+    // The story panel swallows the move so that it does not reach the window as bare.
+    return watched != answerBox_;
 }
 
 void Engine::keyPressEvent(QKeyEvent* event) {

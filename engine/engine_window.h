@@ -3,6 +3,7 @@
 // clicks, keys and close requests to it.
 
 #include "engine/quest.h"
+#include "platform/qt/hot_spot.h"
 #include "platform/qt/look.h"
 #include "platform/services.h"
 
@@ -46,10 +47,9 @@ private:
     Quest& quest_;
     const Services& services_;
     TextPane* storyPanel_;
-    std::array<QLabel*, 3> slots_;
+    std::array<HotSpot*, 3> slots_;
     std::array<QLabel*, 3> flagHolders_;
     QLineEdit* answerBox_;
-    QLabel* pressed_ = nullptr;
     look::Backdrop backdrop_{QStringLiteral(":/art/quest_background.svg"), QSize(800, 600)};
 };
 
