@@ -27,11 +27,14 @@ void QtUiYield::yield() {
         throw ProgramEnding{};
 }
 
-void MessageBoxFailureReport::report(const Failure& failure) {
-    const QString text = failure.message();
+void tellPlayer(QMessageBox::Icon icon, const QString& text) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(text));
-    QMessageBox box(QMessageBox::Critical, gameTitle(), text, QMessageBox::Ok);
+    QMessageBox box(icon, gameTitle(), text, QMessageBox::Ok);
     box.exec();
+}
+
+void MessageBoxFailureReport::report(const Failure& failure) {
+    tellPlayer(QMessageBox::Critical, failure.message());
 }
 
 void QtProgramStarter::open(const QString& fileName) {

@@ -3,6 +3,8 @@
 
 #include "platform/host.h"
 
+#include <QMessageBox>
+
 namespace vortelia {
 
 class QtProgram : public Program {
@@ -40,5 +42,8 @@ public:
 
 // The game's name as every title bar shows it.
 QString gameTitle();
+
+// Tells the player something in a message box under the game's title, and the same on stderr.
+void tellPlayer(QMessageBox::Icon icon, const QString& text);
 
 } // namespace vortelia

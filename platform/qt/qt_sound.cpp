@@ -6,7 +6,6 @@
 #include <QAudioOutput>
 #include <QMediaDevices>
 #include <QMediaPlayer>
-#include <QMessageBox>
 #include <QUrl>
 
 #include <cstdio>
@@ -51,10 +50,8 @@ void QtSoundBackend::stop(const QString& hostPath) {
 }
 
 void MessageBoxSoundErrors::report(const QString& command, const QString& reason) {
-    const QString text = QStringLiteral("Звуковая команда не выполнена:\n%1\n\n%2").arg(command, reason);
-    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
-    QMessageBox box(QMessageBox::Warning, gameTitle(), text, QMessageBox::Ok);
-    box.exec();
+    tellPlayer(QMessageBox::Warning,
+               QStringLiteral("Звуковая команда не выполнена:\n%1\n\n%2").arg(command, reason));
 }
 
 QtSoundService::QtSoundService(const GameDirectory& files) : commands_(files, backend_, errors_) {
