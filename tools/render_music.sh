@@ -60,11 +60,25 @@ read -r raw_i _ _ < <(loudness "$work/raw.wav") || die "$score: cannot measure t
 awk -v i="$raw_i" 'BEGIN { exit !(i > -60) }' || die "$score: the render is silent ($raw_i LUFS)"
 gain=$(awk -v i="$raw_i" -v t="$target" 'BEGIN { printf "%.2f", t - i }')
 
-title=$(sed -n 's/^; title:[[:space:]]*//p' "$score" | head -n 1)
 if ! ffmpeg -hide_banner -nostats -loglevel error -i "$work/raw.wav" \
   -af "volume=${gain}dB,alimiter=limit=${limit}:attack=5:release=60:level=false" \
-  -ac 2 -ar 44100 -c:a libmp3lame -q:a 4 -metadata title="$title" \
-  "$work/out.mp3" 2>"$work/ffmpeg.log"; then
+  -ac 2 -ar 44100 -c:a pcm_f32le "$work/final.wav" 2>"$work/ffmpeg.log"; then
+  cat "$work/ffmpeg.log" >&2
+  die "$score: ffmpeg failed to set the level"
+fi
+
+# Peak level (dBFS) of a stretch of the final audio: its ends must be near silence, or they
+# click. Measured before encoding, where the stretch is exact to the sample.
+edge_peak() {
+  ffmpeg -hide_banner -nostats "$@" -i "$work/final.wav" -af astats=measure_perchannel=none \
+    -f null - 2>&1 | awk '/Overall/ { o = 1 } o && /Peak level dB:/ { print ($NF ~ /inf/ ? -200 : $NF); exit }'
+}
+head_peak=$(edge_peak -t 0.01)
+tail_peak=$(edge_peak -sseof -0.05)
+
+title=$(sed -n 's/^; title:[[:space:]]*//p' "$score" | head -n 1)
+if ! ffmpeg -hide_banner -nostats -loglevel error -i "$work/final.wav" \
+  -c:a libmp3lame -q:a 4 -metadata title="$title" "$work/out.mp3" 2>"$work/ffmpeg.log"; then
   cat "$work/ffmpeg.log" >&2
   die "$score: ffmpeg failed to encode"
 fi
@@ -75,14 +89,6 @@ probe=$(ffprobe -v error -select_streams a:0 \
   -show_entries stream=sample_rate,channels:format=duration -of csv=p=0 "$work/out.mp3") ||
   die "$score: cannot probe the MP3"
 read -r rate channels length <<<"$(echo $probe | tr ',' ' ')"
-
-# Peak level (dBFS) of a stretch of the MP3: ends must be near silence, or they click.
-edge_peak() {
-  ffmpeg -hide_banner -nostats "$@" -i "$work/out.mp3" -af astats=measure_perchannel=none \
-    -f null - 2>&1 | awk '/Overall/ { o = 1 } o && /Peak level dB:/ { print ($NF ~ /inf/ ? -200 : $NF); exit }'
-}
-head_peak=$(edge_peak -t 0.01)
-tail_peak=$(edge_peak -sseof -0.05)
 
 summary=$(printf '%s: %.2f s, %s LUFS, LRA %s LU, true peak %s dBTP, %s Hz, %s channels' \
   "$(basename "$output")" "$length" "$mp3_i" "$mp3_lra" "$mp3_tp" "$rate" "$channels")

@@ -209,7 +209,10 @@ instr Mix
   ; no rumble below the speakers' range
   aL buthp aL, 28
   aR buthp aR, 28
-  kfade linseg 0, p4, 1, max(p3 - p4 - p5, 0.01), 1, p5, 0
+  ; a zero-length first segment would hold the bus at 0 for the whole track
+  ifadein = max(p4, 1 / kr)
+  ifadeout = max(p5, 1 / kr)
+  kfade linseg 0, ifadein, 1, max(p3 - ifadein - ifadeout, 0.01), 1, ifadeout, 0
   kfade = kfade * kfade
   outs aL * kfade, aR * kfade
   clear gaDryL, gaDryR, gaRevL, gaRevR, gaEchoL, gaEchoR
