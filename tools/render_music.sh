@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Renders one ABC score to a stereo MP3 through a General MIDI soundfont:
-# abc2midi -> fluidsynth (offline) -> sox (trim, fade, normalise) -> lame.
-# Usage: render_music.sh SCORE.abc OUTPUT.mp3 SOUNDFONT.sf2
+# Renders one score of the game's music to a stereo MP3 and checks it:
+# csound (orchestra + score, float WAV) -> ffmpeg (gain to -16 LUFS, peak limiter, MP3)
+# -> the MP3 as shipped is measured again (EBU R128 loudness, true peak, length, clean ends).
+# Any figure out of bounds fails the build with the file and the figure.
+# Usage: render_music.sh ORCHESTRA.orc SCORE.sco OUTPUT.mp3 MIN_SECONDS MAX_SECONDS
 set -euo pipefail
 
 die() {
@@ -9,71 +11,97 @@ die() {
   exit 1
 }
 
-[ $# -eq 3 ] || die "usage: render_music.sh SCORE.abc OUTPUT.mp3 SOUNDFONT.sf2"
-score=$1
-output=$2
-soundfont=$3
+[ $# -eq 5 ] || die "usage: render_music.sh ORCHESTRA.orc SCORE.sco OUTPUT.mp3 MIN_SECONDS MAX_SECONDS"
+orchestra=$1
+score=$2
+output=$3
+min_length=$4
+max_length=$5
 
+# Integrated loudness target and its tolerance (LU), the true-peak ceiling (dBTP).
+target=-16
+tolerance=1
+peak_ceiling=-1
+# The limiter's sample-peak ceiling sits below the true-peak ceiling: MP3 decoding and
+# inter-sample peaks add a little.
+limit=0.79
+
+[ -r "$orchestra" ] || die "$orchestra: orchestra not readable"
 [ -r "$score" ] || die "$score: score not readable"
-[ -r "$soundfont" ] || die "$soundfont: soundfont not readable"
-for tool in abc2midi fluidsynth sox soxi lame; do
+for tool in csound ffmpeg ffprobe; do
   command -v "$tool" >/dev/null || die "$score: '$tool' not installed"
 done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# abc2midi exits 0 on many errors, so its log is checked as well.
-if ! abc2midi "$score" -o "$work/score.mid" >"$work/abc2midi.log" 2>&1 ||
-  grep -q '^Error' "$work/abc2midi.log" || [ ! -s "$work/score.mid" ]; then
-  cat "$work/abc2midi.log" >&2
-  die "$score: abc2midi failed"
+# Run in the score's folder so that its #include finds the shared chords.
+# csound reports orchestra and score errors in its log, not always in its exit status.
+orchestra=$(realpath "$orchestra")
+if ! (cd "$(dirname "$score")" && csound -d -m0 --nodisplays -W -f -o "$work/raw.wav" \
+  "$orchestra" "$(basename "$score")") >"$work/csound.log" 2>&1 ||
+  ! grep -aq '^0 errors in performance' "$work/csound.log" ||
+  grep -aqi 'error:\|not found\|undefined' "$work/csound.log" || [ ! -s "$work/raw.wav" ]; then
+  sed 's/\x1b\[[0-9;]*m//g' "$work/csound.log" | grep -av '^$' | tail -n 30 >&2
+  die "$score: csound failed"
 fi
 
-# Fast offline render: no MIDI input, no shell, no sound device.
-# Float output keeps headroom; the level is set by sox below.
-if ! fluidsynth -q -n -i -a file -o audio.file.name="$work/unused.wav" \
-  -r 44100 -g 0.5 -R 1 -C 1 \
-  -o synth.reverb.room-size=0.75 -o synth.reverb.damp=0.4 \
-  -o synth.reverb.width=1.0 -o synth.reverb.level=0.8 \
-  -T wav -O float -F "$work/raw.wav" \
-  "$soundfont" "$work/score.mid" >"$work/fluidsynth.log" 2>&1 ||
-  grep -qi 'error' "$work/fluidsynth.log" || [ ! -s "$work/raw.wav" ]; then
-  cat "$work/fluidsynth.log" >&2
-  die "$score: fluidsynth failed with $soundfont"
+# Prints "I LRA TP" of a file: integrated loudness (LUFS), loudness range (LU), true peak (dBTP).
+loudness() {
+  ffmpeg -hide_banner -nostats -i "$1" -af ebur128=peak=true -f null - 2>&1 |
+    awk '/Summary:/ { s = 1 }
+         s && $1 == "I:" { i = $2 }
+         s && $1 == "LRA:" { r = $2 }
+         s && $1 == "Peak:" { p = $2 }
+         END { if (i == "" || r == "" || p == "") exit 1; print i, r, p }'
+}
+
+read -r raw_i _ _ < <(loudness "$work/raw.wav") || die "$score: cannot measure the render"
+awk -v i="$raw_i" 'BEGIN { exit !(i > -60) }' || die "$score: the render is silent ($raw_i LUFS)"
+gain=$(awk -v i="$raw_i" -v t="$target" 'BEGIN { printf "%.2f", t - i }')
+
+if ! ffmpeg -hide_banner -nostats -loglevel error -i "$work/raw.wav" \
+  -af "volume=${gain}dB,alimiter=limit=${limit}:attack=5:release=60:level=false" \
+  -ac 2 -ar 44100 -c:a pcm_f32le "$work/final.wav" 2>"$work/ffmpeg.log"; then
+  cat "$work/ffmpeg.log" >&2
+  die "$score: ffmpeg failed to set the level"
 fi
 
-# A silent render means a broken soundfont or an empty score.
-peak=$(sox -V1 "$work/raw.wav" -n stat 2>&1 | awk '/^Maximum amplitude/ { print $3 }')
-awk -v p="${peak:-0}" 'BEGIN { exit !(p > 0.001) }' || die "$score: the render is silent"
+# Peak level (dBFS) of a stretch of the final audio: its ends must be near silence, or they
+# click. Measured before encoding, where the stretch is exact to the sample.
+edge_peak() {
+  ffmpeg -hide_banner -nostats "$@" -i "$work/final.wav" -af astats=measure_perchannel=none \
+    -f null - 2>&1 | awk '/Overall/ { o = 1 } o && /Peak level dB:/ { print ($NF ~ /inf/ ? -200 : $NF); exit }'
+}
+head_peak=$(edge_peak -t 0.01)
+tail_peak=$(edge_peak -sseof -0.05)
 
-# Normalise first so the silence thresholds are relative to the music,
-# then trim silence at both ends.
-if ! sox -R -V1 "$work/raw.wav" "$work/trimmed.wav" \
-  norm -1 \
-  silence 1 0.01 -50d \
-  reverse silence 1 0.01 -60d reverse 2>"$work/sox.log"; then
-  cat "$work/sox.log" >&2
-  die "$score: sox failed to trim"
+title=$(sed -n 's/^; title:[[:space:]]*//p' "$score" | head -n 1)
+if ! ffmpeg -hide_banner -nostats -loglevel error -i "$work/final.wav" \
+  -c:a libmp3lame -q:a 4 -metadata title="$title" "$work/out.mp3" 2>"$work/ffmpeg.log"; then
+  cat "$work/ffmpeg.log" >&2
+  die "$score: ffmpeg failed to encode"
 fi
 
-length=$(soxi -D "$work/trimmed.wav" 2>/dev/null) || die "$score: cannot measure the render"
-# Fade-out: an eighth of the length, at most 2 s (short stings fade briefly).
-fade=$(awk -v l="$length" 'BEGIN { f = l / 8; if (f > 2) f = 2; printf "%.3f", f }')
-if ! sox -R -V1 "$work/trimmed.wav" -b 16 "$work/final.wav" \
-  fade t 0 "$length" "$fade" \
-  channels 2 rate 44100 \
-  norm -1 2>"$work/sox.log"; then
-  cat "$work/sox.log" >&2
-  die "$score: sox failed to fade and normalise"
-fi
+# What the player hears: the MP3 itself, decoded.
+read -r mp3_i mp3_lra mp3_tp < <(loudness "$work/out.mp3") || die "$score: cannot measure the MP3"
+probe=$(ffprobe -v error -select_streams a:0 \
+  -show_entries stream=sample_rate,channels:format=duration -of csv=p=0 "$work/out.mp3") ||
+  die "$score: cannot probe the MP3"
+read -r rate channels length <<<"$(echo $probe | tr ',' ' ')"
 
-title=$(sed -n 's/^T:[[:space:]]*//p' "$score" | head -n 1)
-if ! lame --quiet --noreplaygain -m j -V 2 --tt "$title" \
-  "$work/final.wav" "$work/out.mp3" 2>"$work/lame.log"; then
-  cat "$work/lame.log" >&2
-  die "$score: lame failed"
-fi
+summary=$(printf '%s: %.2f s, %s LUFS, LRA %s LU, true peak %s dBTP, %s Hz, %s channels' \
+  "$(basename "$output")" "$length" "$mp3_i" "$mp3_lra" "$mp3_tp" "$rate" "$channels")
+awk -v i="$mp3_i" -v t="$target" -v d="$tolerance" 'BEGIN { exit !(i >= t - d && i <= t + d) }' ||
+  die "$score: loudness off target ($target LUFS +/- $tolerance LU): $summary"
+awk -v p="$mp3_tp" -v c="$peak_ceiling" 'BEGIN { exit !(p <= c) }' ||
+  die "$score: true peak above $peak_ceiling dBTP: $summary"
+awk -v l="$length" -v lo="$min_length" -v hi="$max_length" 'BEGIN { exit !(l >= lo && l <= hi) }' ||
+  die "$score: length outside $min_length..$max_length s: $summary"
+[ "$rate" = 44100 ] && [ "$channels" = 2 ] || die "$score: not 44.1 kHz stereo: $summary"
+awk -v h="${head_peak:-0}" -v e="${tail_peak:-0}" 'BEGIN { exit !(h <= -30 && e <= -40) }' ||
+  die "$score: no clean start or end (first 10 ms peak $head_peak dBFS, last 50 ms $tail_peak dBFS)"
 
 mkdir -p "$(dirname "$output")" || die "$output: cannot create its directory"
 mv -f "$work/out.mp3" "$output" || die "$output: cannot write"
+echo "$summary"
