@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QPixmap>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 
