@@ -93,7 +93,7 @@ Engine::Engine(Quest& quest, const Services& services)
     // Tells the player what the box asks for; it comes and goes with the box.
     answerCaption_ = new QLabel(QStringLiteral("Пароль:"), this);
     answerCaption_->setObjectName(QStringLiteral("answerCaption"));
-    answerCaption_->setGeometry(462, 504, 54, 19);
+    answerCaption_->setGeometry(470, 504, 46, 19);
     answerCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     answerCaption_->setAttribute(Qt::WA_TranslucentBackground);
     answerCaption_->setBuddy(answerBox_);

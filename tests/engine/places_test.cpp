@@ -72,13 +72,13 @@ TEST(Places, PlacesFollowTheStory) {
         const char* story;
         Place place;
     } cases[] = {
-        {"text\\gt1.tf", Place::Hall},          {"text\\gt2.tf", Place::Restaurant},
-        {"text\\gt4.tf", Place::Island},        {"text\\gt6.tf", Place::Underwater},
-        {"text\\gt14.tf", Place::City},         {"text\\gt16.tf", Place::Bank},
-        {"text\\gt21.tf", Place::Museum},       {"text\\gt23.tf", Place::Planetarium},
-        {"text\\gt34.tf", Place::Road},         {"text\\gt39.tf", Place::Laboratory},
-        {"text\\gt51.tf", Place::Houses},       {"TEXT\\GT2.TF", Place::Restaurant},
-        {"text\\nowhere.tf", Place::Hall},      {"", Place::Hall},
+        {"text\\gt1.tf", Place::Hall},     {"text\\gt2.tf", Place::Restaurant},
+        {"text\\gt4.tf", Place::Island},   {"text\\gt6.tf", Place::Underwater},
+        {"text\\gt14.tf", Place::City},    {"text\\gt16.tf", Place::Bank},
+        {"text\\gt21.tf", Place::Museum},  {"text\\gt23.tf", Place::Planetarium},
+        {"text\\gt34.tf", Place::Road},    {"text\\gt39.tf", Place::Laboratory},
+        {"text\\gt51.tf", Place::Houses},  {"TEXT\\GT2.TF", Place::Restaurant},
+        {"text\\nowhere.tf", Place::Hall}, {"", Place::Hall},
     };
     for (const auto& c : cases)
         EXPECT_EQ(placeOf(QString::fromUtf8(c.story)), c.place) << c.story;

@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
         QImage image(QSize(800, 598) * scale, QImage::Format_RGB32);
         image.setDevicePixelRatio(scale);
         QPainter painter(&image);
-        painter.drawPixmap(0, 0, look::picture(QStringLiteral(":/art/quest_background.svg"), QSize(800, 600), scale));
+        painter.drawPixmap(
+            0, 0, look::picture(QStringLiteral(":/art/quest_background.svg"), QSize(800, 600), scale));
         painter.drawPixmap(8, 8, look::picture(placePicture(row.place), QSize(432, 582), scale));
         painter.end();
         const QString name = QFileInfo(placePicture(row.place)).baseName();

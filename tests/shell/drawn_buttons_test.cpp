@@ -38,7 +38,7 @@ const Button buttons[] = {
 };
 
 // The button's area with a margin, as the window draws it.
-QImage look(QWidget& window, const HotSpot& spot) {
+QImage buttonPixels(QWidget& window, const HotSpot& spot) {
     return window.grab(spot.geometry().adjusted(-8, -8, 8, 8)).toImage();
 }
 
@@ -58,23 +58,23 @@ TEST(DrawnButtons, HoverAndPressShowOnTheButtonAndLeavingRestoresIt) {
 
         QTest::mouseMove(w, b.away);
         EXPECT_EQ(spot->state(), look::ButtonState::Rest);
-        const QImage rest = look(*window, *spot);
+        const QImage rest = buttonPixels(*window, *spot);
 
         QTest::mouseMove(w, centre);
         EXPECT_EQ(spot->state(), look::ButtonState::Hover);
-        const QImage hover = look(*window, *spot);
+        const QImage hover = buttonPixels(*window, *spot);
         EXPECT_NE(hover, rest);
 
         QTest::mousePress(w, Qt::LeftButton, {}, centre);
         EXPECT_EQ(spot->state(), look::ButtonState::Down);
-        const QImage down = look(*window, *spot);
+        const QImage down = buttonPixels(*window, *spot);
         EXPECT_NE(down, hover);
         EXPECT_NE(down, rest);
         // Let go elsewhere: no click, and the button comes back to rest.
         QTest::mouseRelease(w, Qt::LeftButton, {}, b.away);
         QTest::mouseMove(w, b.away + QPoint(1, 1));
         EXPECT_EQ(spot->state(), look::ButtonState::Rest);
-        EXPECT_EQ(look(*window, *spot), rest);
+        EXPECT_EQ(buttonPixels(*window, *spot), rest);
     }
 }
 
