@@ -1,13 +1,14 @@
 #include "console/console_window.h"
 
-#include "platform/qt/text_pane.h"
 #include "engine/closing.h"
 #include "platform/qt/hot_spot.h"
 #include "platform/qt/picture.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/text_pane.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QPainter>
 
 namespace vortelia {
 namespace {
@@ -27,7 +28,7 @@ const PictureSlotPlace picturePlaces[] = {
 };
 
 TextPane* makePane(QWidget* parent, const char* name, QRect geometry, const QColor& colour,
-                  const QString& description) {
+                   const QString& description) {
     auto* pane = new TextPane(parent);
     pane->setObjectName(QLatin1String(name));
     pane->setGeometry(geometry);
@@ -101,7 +102,11 @@ void BLNC::clearLog() {
 }
 
 void BLNC::paintEvent(QPaintEvent*) {
-    backdrop_.paint(*this);
+    QPainter painter(this);
+    backdrop_.paint(painter, QPoint(0, 0), devicePixelRatioF());
+    paintButtonStates(painter, {runSpot_}, 4);
+    // The clear knob is round.
+    paintButtonStates(painter, {clearSpot_}, 12.5);
 }
 
 void BLNC::closeEvent(QCloseEvent* event) {

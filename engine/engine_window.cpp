@@ -1,6 +1,7 @@
 #include "engine/engine_window.h"
 
 #include "engine/closing.h"
+#include "engine/places.h"
 #include "platform/qt/hot_spot.h"
 #include "platform/qt/look.h"
 #include "platform/qt/qt_host.h"
@@ -45,7 +46,12 @@ bool isConsoleKey(const QKeyEvent& event) {
 #endif
 }
 
-Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services_(services) {
+// The left panel's illustration sits inside the panel's frame of the background.
+constexpr QPoint placeCorner(8, 8);
+constexpr QSize placeSize(432, 582);
+
+Engine::Engine(Quest& quest, const Services& services)
+    : quest_(quest), services_(services), place_(vortelia::placePicture(Place::Hall), placeSize) {
     look::setupWindow(*this, gameTitle(), QSize(800, 598));
     setMouseTracking(true);
     // Clicks on the labels or the picture leave the focus where it is: once the answer box has
@@ -64,6 +70,7 @@ Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services
     for (int i = 0; i < 3; ++i) {
         slots_[i] = new HotSpot(this, slotNames[i], QRect(472, 504 + 32 * i, 297, 17));
         slots_[i]->setAlignment(Qt::AlignCenter);
+        connect(slots_[i], &HotSpot::stateChanged, this, [this] { update(); });
         connect(slots_[i], &HotSpot::clicked, this,
                 [this, i] { runHandler(services_.program, services_.report, [&] { quest_.click(i); }); });
     }
@@ -83,6 +90,15 @@ Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services
     look::setColours(*answerBox_,
                      {{QPalette::Base, QColor(64, 64, 64)}, {QPalette::Text, QColor(0, 192, 192)}});
     answerBox_->hide();
+    // Tells the player what the box asks for; it comes and goes with the box.
+    answerCaption_ = new QLabel(QStringLiteral("Пароль:"), this);
+    answerCaption_->setObjectName(QStringLiteral("answerCaption"));
+    answerCaption_->setGeometry(470, 504, 46, 19);
+    answerCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    answerCaption_->setAttribute(Qt::WA_TranslucentBackground);
+    answerCaption_->setBuddy(answerBox_);
+    look::setColours(*answerCaption_, {{QPalette::WindowText, look::highlight}});
+    answerCaption_->hide();
 
     for (QWidget* w : {static_cast<QWidget*>(storyPanel_), static_cast<QWidget*>(answerBox_)}) {
         w->setMouseTracking(true);
@@ -93,14 +109,21 @@ Engine::Engine(Quest& quest, const Services& services) : quest_(quest), services
         slot->installEventFilter(this);
     }
 
+    connect(&quest_, &Quest::storyLoadStarted, this, [this](const QString& path) {
+        place_.setResource(vortelia::placePicture(placeOf(path)));
+        update(QRect(placeCorner, placeSize));
+    });
     connect(&quest_, &Quest::storyCleared, storyPanel_, [this] { storyPanel_->setPaneText({}); });
     connect(&quest_, &Quest::storyLineAdded, storyPanel_,
             [this](const QString& line) { storyPanel_->appendPaneText(line + QStringLiteral("\r\n")); });
     connect(&quest_, &Quest::slotsChanged, this, &Engine::showSlots);
     connect(&quest_, &Quest::coloursChanged, this, &Engine::showColours);
     connect(&quest_, &Quest::flagsChanged, this, &Engine::showFlags);
-    connect(&quest_, &Quest::answerBoxChanged, this,
-            [this] { answerBox_->setVisible(quest_.scene().answerShown); });
+    connect(&quest_, &Quest::answerBoxChanged, this, [this] {
+        answerBox_->setVisible(quest_.scene().answerShown);
+        answerCaption_->setVisible(quest_.scene().answerShown);
+        update();
+    });
     connect(answerBox_, &QLineEdit::textChanged, &quest_, &Quest::setAnswerText);
     showSlots();
 }
@@ -112,6 +135,7 @@ void Engine::showSlots() {
         slots_[i]->setAccessibleName(scene.choices[i].caption);
         slots_[i]->setVisible(scene.choices[i].shown);
     }
+    update();
 }
 
 void Engine::showColours() {
@@ -130,7 +154,36 @@ void Engine::showFlags() {
 }
 
 void Engine::paintEvent(QPaintEvent*) {
-    backdrop_.paint(*this);
+    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    backdrop_.paint(painter, QPoint(0, 0), ratio);
+    place_.paint(painter, placeCorner, ratio);
+    paintChoiceRows(painter);
+}
+
+void Engine::paintChoiceRows(QPainter& painter) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Row markers only beside the slots that are shown: a hidden slot leaves an empty panel.
+    for (int i = 0; i < 3; ++i) {
+        if (!slots_[i]->isVisible())
+            continue;
+        const QRect row = slots_[i]->geometry();
+        look::paintButtonState(painter, QRectF(row).adjusted(-6, -6, 6, 6), slots_[i]->state(), 4);
+        painter.setPen(QPen(QColor(63, 217, 204, 150), 1.0));
+        const qreal y = row.center().y() + 0.5;
+        painter.drawPolyline(QPolygonF({{465, y - 3.5}, {469, y}, {465, y + 3.5}}));
+        painter.drawPolyline(QPolygonF({{777, y - 3.5}, {773, y}, {777, y + 3.5}}));
+    }
+    if (answerBox_->isVisible()) {
+        const QRectF box = QRectF(answerBox_->geometry()).adjusted(-2.5, -2.5, 2.5, 2.5);
+        painter.setPen(QPen(QColor(25, 195, 181, 60), 4.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(box, 3, 3);
+        painter.setPen(QPen(QColor(143, 248, 238), 1.0));
+        painter.drawRoundedRect(box, 3, 3);
+    }
+    painter.restore();
 }
 
 void Engine::mouseMoveEvent(QMouseEvent*) {

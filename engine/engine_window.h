@@ -14,6 +14,7 @@
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPainter;
 
 namespace vortelia {
 
@@ -31,6 +32,8 @@ public:
     QLabel* choiceSlot(int slot) const { return slots_[slot]; }
     QLabel* flagHolder(Flag flag) const { return flagHolders_[static_cast<size_t>(flag)]; }
     QLineEdit* answerBox() const { return answerBox_; }
+    // The illustration of the place the passage is in, shown on the left panel.
+    QString placePicture() const { return place_.resource(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,6 +46,7 @@ private:
     void showSlots();
     void showColours();
     void showFlags();
+    void paintChoiceRows(QPainter& painter);
 
     Quest& quest_;
     const Services& services_;
@@ -50,7 +54,9 @@ private:
     std::array<HotSpot*, 3> slots_;
     std::array<QLabel*, 3> flagHolders_;
     QLineEdit* answerBox_;
+    QLabel* answerCaption_;
     look::Backdrop backdrop_{QStringLiteral(":/art/quest_background.svg"), QSize(800, 600)};
+    look::Backdrop place_;
 };
 
 } // namespace vortelia

@@ -54,6 +54,7 @@ void Quest::open() {
 
 void Quest::loadStoryText(const QString& path) {
     storyPath_ = path;
+    emit storyLoadStarted(path);
     scene_.story.clear();
     emit storyCleared();
     loadLines(files_, yield_, path, [this](const QString& line) {

@@ -51,6 +51,8 @@ public:
     void loadStoryText(const QString& path);
 
 signals:
+    // A load begins: path is the story file about to be read.
+    void storyLoadStarted(const QString& path);
     void storyCleared();
     void storyLineAdded(const QString& line);
     void slotsChanged();

@@ -18,13 +18,16 @@ class Prelaunch : public QWidget {
 public:
     explicit Prelaunch(ProgramStarter& starter);
     QTimer& timer() { return timer_; }
+    // How much of the three seconds has passed, 0 to 1: what the progress bar shows.
+    qreal progress() const;
 
 protected:
-    void paintEvent(QPaintEvent*) override { backdrop_.paint(*this); }
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     ProgramStarter& starter_;
     QTimer timer_;
+    QTimer progress_; // repaints the progress bar while the three seconds run
     look::Backdrop backdrop_{QStringLiteral(":/art/launcher_splash.svg"), QSize(486, 296)};
 };
 

@@ -6,6 +6,7 @@
 #include "shell/splash.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -22,6 +23,15 @@ About::About(const Services& services) : services_(services) {
     box_->setFont(look::serifFont(11));
     box_->setAccessibleName(QStringLiteral("Об игре"));
     look::setColours(*box_, {{QPalette::Base, QColor(0, 128, 128)}, {QPalette::Text, look::menuText}});
+    // The picture draws the box's frame; the scroll bar is drawn in the same flat teal.
+    box_->setFrameShape(QFrame::NoFrame);
+    box_->verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { background: #005a5a; width: 12px; margin: 0; border: none; }"
+        "QScrollBar::handle:vertical { background: #8ff8ee; min-height: 28px; margin: 2px 3px;"
+        " border-radius: 3px; }"
+        "QScrollBar::handle:vertical:hover { background: #d8fffb; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
 
     back_ = new HotSpot(this, "Label2", QRect(592, 16, 193, 49), QStringLiteral("Назад"));
     connect(back_, &HotSpot::clicked, this, &About::backClicked);
@@ -37,6 +47,12 @@ void About::open() {
     });
     box_->moveCursor(QTextCursor::Start);
     box_->verticalScrollBar()->setValue(0);
+}
+
+void About::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    backdrop_.paint(painter, QPoint(0, 0), devicePixelRatioF());
+    paintButtonStates(painter, {back_}, 4);
 }
 
 void About::closeEvent(QCloseEvent* event) {

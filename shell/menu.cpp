@@ -5,6 +5,7 @@
 #include "shell/splash.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 
 namespace vortelia {
 
@@ -19,6 +20,12 @@ Game::Game(const Services& services) {
 
     services.arrow.install();
     services.sound.execute(QStringLiteral("play sound\\menu.mp3"));
+}
+
+void Game::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    backdrop_.paint(painter, QPoint(0, 0), devicePixelRatioF());
+    paintButtonStates(painter, {start_, info_, exit_}, 4);
 }
 
 void Game::closeEvent(QCloseEvent* event) {

@@ -26,7 +26,7 @@ signals:
     void exitClicked();
 
 protected:
-    void paintEvent(QPaintEvent*) override { backdrop_.paint(*this); }
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

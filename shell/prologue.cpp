@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPainter>
 
 namespace vortelia {
 
@@ -37,6 +38,13 @@ void IntoEngine::open() {
         text_ += QLatin1Char('\n');
         panel_->setText(text_);
     });
+}
+
+void IntoEngine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    backdrop_.paint(painter, QPoint(0, 0), devicePixelRatioF());
+    // The state fills the whole drawn button, which is larger than its hot spot.
+    look::paintButtonState(painter, QRectF(begin_->geometry()).adjusted(-8, -6, 8, 6), begin_->state(), 6);
 }
 
 void IntoEngine::closeEvent(QCloseEvent* event) {

@@ -27,7 +27,7 @@ signals:
     void beginClicked();
 
 protected:
-    void paintEvent(QPaintEvent*) override { backdrop_.paint(*this); }
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -86,10 +86,43 @@ QPixmap picture(const QString& resource, QSize size, qreal devicePixelRatio) {
 }
 
 void Backdrop::paint(QWidget& window) {
-    const qreal ratio = window.devicePixelRatioF();
+    QPainter painter(&window);
+    paint(painter, QPoint(0, 0), window.devicePixelRatioF());
+}
+
+void Backdrop::paint(QPainter& painter, QPoint at, qreal ratio) {
     if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio)
         pixmap_ = picture(resource_, size_, ratio);
-    QPainter(&window).drawPixmap(0, 0, pixmap_);
+    painter.drawPixmap(at, pixmap_);
+}
+
+void Backdrop::setResource(const QString& resource) {
+    if (resource == resource_)
+        return;
+    resource_ = resource;
+    pixmap_ = QPixmap();
+}
+
+void paintButtonState(QPainter& painter, QRectF rect, ButtonState state, qreal radius) {
+    if (state == ButtonState::Rest)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool down = state == ButtonState::Down;
+    // Dark enough under the text that light captions keep their contrast.
+    QColor fill(25, 195, 181, down ? 70 : 40);
+    QColor edge(143, 248, 238, down ? 255 : 190);
+    painter.setPen(Qt::NoPen);
+    for (int spread = 3; spread >= 1; --spread) {
+        painter.setBrush(QColor(25, 195, 181, down ? 18 : 12));
+        painter.drawRoundedRect(rect.adjusted(-spread, -spread, spread, spread), radius + spread,
+                                radius + spread);
+    }
+    painter.setBrush(fill);
+    painter.setPen(QPen(edge, down ? 2.0 : 1.0));
+    const qreal inset = down ? 1.5 : 0.5;
+    painter.drawRoundedRect(rect.adjusted(inset, inset, -inset, -inset), radius, radius);
+    painter.restore();
 }
 
 void setupWindow(QWidget& window, const QString& title, QSize clientSize) {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QPixmap>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 
@@ -13,12 +14,13 @@
 #include <utility>
 
 class QApplication;
+class QPainter;
 
 namespace vortelia::look {
 
 // The system colour roles as the game maps them.
 inline const QColor highlight{150, 240, 232}; // story and document text
-inline const QColor menuText{12, 20, 20};     // prologue and readme text
+inline const QColor menuText{255, 255, 255};  // prologue and readme text: 4.8:1 on the readme teal
 inline const QColor labelText{0, 170, 164};   // labels without a colour of their own
 inline const QColor windowBack{8, 30, 34};
 
@@ -46,12 +48,22 @@ class Backdrop {
 public:
     Backdrop(QString resource, QSize size) : resource_(std::move(resource)), size_(size) {}
     void paint(QWidget& window);
+    // Draws the picture with its top-left corner at `at`, rendered for `ratio`.
+    void paint(QPainter& painter, QPoint at, qreal ratio);
+    // Another picture of the same size; rendered on the next paint.
+    void setResource(const QString& resource);
+    const QString& resource() const { return resource_; }
 
 private:
     QString resource_;
     QSize size_;
     QPixmap pixmap_;
 };
+
+// The look of a drawn button under its transparent hot spot: nothing at rest, a soft glow while
+// the pointer is over it, a brighter, inset glow while it is held down.
+enum class ButtonState { Rest, Hover, Down };
+void paintButtonState(QPainter& painter, QRectF rect, ButtonState state, qreal radius = 6);
 
 // A fixed-size top-level window with the game's caption and icon, a close button and no
 // maximise button.

@@ -222,3 +222,57 @@ TEST_F(EngineWindowTest, AClickDuringASlowLoadIsIgnoredAndACloseEndsTheLoad) {
     EXPECT_EQ(f.program.status, 0);
     EXPECT_EQ(f.game.readBytes(QStringLiteral("engdat\\b.gdf")), QByteArray("0\r\n"));
 }
+
+TEST_F(EngineWindowTest, TheLeftPanelShowsThePlaceOfThePassageFromTheStartOfItsLoad) {
+    open();
+    const QRect panel(8, 8, 432, 582);
+    const QString hall = QStringLiteral(":/art/place_hall.svg");
+    const QString restaurant = QStringLiteral(":/art/place_restaurant.svg");
+    EXPECT_EQ(window.placePicture(), hall);
+    const QImage inTheHall = window.grab(panel).toImage();
+
+    // At the yield after the passage's first line (the flags are reloaded, with yields, before
+    // it), the place has changed already.
+    QString placeAtFirstLine;
+    f.yield.onYield = [&](int) {
+        if (placeAtFirstLine.isEmpty() && window.storyPanel()->text() == QStringLiteral("Ресторан.\n"))
+            placeAtFirstLine = window.placePicture();
+    };
+    QTest::mouseClick(slot(0), Qt::LeftButton, {}, slot(0)->rect().center());
+    EXPECT_EQ(placeAtFirstLine, restaurant);
+    EXPECT_EQ(window.placePicture(), restaurant);
+    const QImage inTheRestaurant = window.grab(panel).toImage();
+    EXPECT_NE(inTheRestaurant, inTheHall);
+
+    // The closing passage is back in the hall: the same picture as at the start.
+    QTest::keyClick(window.windowHandle(), Qt::Key_F8);
+    EXPECT_EQ(window.storyPanel()->text(), QStringLiteral("Конец.\n"));
+    EXPECT_EQ(window.placePicture(), hall);
+    EXPECT_EQ(window.grab(panel).toImage(), inTheHall);
+}
+
+TEST_F(EngineWindowTest, HiddenSlotsLeaveNoMarkAndTheAnswerBoxHasItsCaption) {
+    f.game.writeStory(QStringLiteral("text\\gt2.tf"), {QStringLiteral("Ресторан.")});
+    open();
+    const QRect rows(461, 497, 320, 90);
+    const QImage threeShown = window.grab(rows).toImage();
+    // The restaurant hides slots 1 and 3: their rows look like the empty panel, unlike before.
+    QTest::mouseClick(slot(0), Qt::LeftButton, {}, slot(0)->rect().center());
+    ASSERT_FALSE(slot(0)->isVisible());
+    ASSERT_FALSE(slot(2)->isVisible());
+    const QImage oneShown = window.grab(rows).toImage();
+    const QRect row3(0, 568 - 497 - 4, 320, 25);
+    EXPECT_NE(oneShown.copy(row3), threeShown.copy(row3));
+    const QImage emptyRow = oneShown.copy(row3);
+    const QRgb first = emptyRow.pixel(2, 12);
+    int marked = 0;
+    for (int x = 2; x < 318; ++x)
+        marked += emptyRow.pixel(x, 12) != first ? 1 : 0;
+    EXPECT_EQ(marked, 0) << "something is drawn on the hidden slot's row";
+
+    auto* caption = window.findChild<QLabel*>(QStringLiteral("answerCaption"));
+    ASSERT_TRUE(caption);
+    EXPECT_FALSE(caption->isVisible());
+    EXPECT_EQ(caption->text(), QStringLiteral("Пароль:"));
+    EXPECT_EQ(caption->buddy(), window.answerBox());
+}
