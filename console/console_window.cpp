@@ -1,10 +1,10 @@
 #include "console/console_window.h"
 
-#include "platform/qt/text_pane.h"
 #include "engine/closing.h"
 #include "platform/qt/hot_spot.h"
 #include "platform/qt/picture.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/text_pane.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -27,7 +27,7 @@ const PictureSlotPlace picturePlaces[] = {
 };
 
 TextPane* makePane(QWidget* parent, const char* name, QRect geometry, const QColor& colour,
-                  const QString& description) {
+                   const QString& description) {
     auto* pane = new TextPane(parent);
     pane->setObjectName(QLatin1String(name));
     pane->setGeometry(geometry);
