@@ -117,6 +117,8 @@ constexpr Transition opening =
     {nullptr,                          always,          "text\\gt1.tf",  {shown("Виртуальный ресторан"), shown("Подводный мир"), shown("Остров Сокровищ")}, None};
 constexpr Transition f8 =
     {nullptr,                          always,          "text\\gt57.tf", {shown("Конец"), hidden, hidden}, None};
+constexpr Transition consoleKey =
+    {nullptr,                          always,          nullptr,         {same, same, same}, Console};
 // clang-format on
 
 constexpr Flag slot1Reloads[] = {Flag::C, Flag::B, Flag::BC};
@@ -140,6 +142,10 @@ const Transition& openingTransition() {
 
 const Transition& f8Transition() {
     return f8;
+}
+
+const Transition& consoleKeyTransition() {
+    return consoleKey;
 }
 
 } // namespace vortelia

@@ -49,10 +49,11 @@ struct ChoiceTable {
 // The table behind choice slot 0, 1 or 2 (the top one is 0).
 const ChoiceTable& choiceTable(int slot);
 
-// The two transitions that no slot's table holds; their caption is null. The opening sets the
-// three slots first, then starts the quest music and loads its passage; the F8 key loads its
-// passage, then sets the slots, as a table row does.
+// The transitions that no slot's table holds; their caption is null. The opening sets the three
+// slots first, then starts the quest music and loads its passage; the F8 key and the console key
+// work as a table row does.
 const Transition& openingTransition();
 const Transition& f8Transition();
+const Transition& consoleKeyTransition();
 
 } // namespace vortelia

@@ -119,11 +119,7 @@ void Quest::key(Key key) {
     if (busy_)
         return;
     BusyGuard guard(busy_);
-    if (key == Key::Console) {
-        exits_.openConsole();
-        return;
-    }
-    apply(f8Transition());
+    apply(key == Key::F8 ? f8Transition() : consoleKeyTransition());
 }
 
 void Quest::pointerOver(Pointer where) {

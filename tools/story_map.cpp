@@ -133,6 +133,8 @@ int main(int argc, char* argv[]) {
         "    edge [color=\"#2a7f79\", fontname=\"PT Sans\", fontsize=9, fontcolor=\"#1b4d49\"];\n");
     dot += QStringLiteral("    opening [label=\"opening\", shape=circle, fillcolor=\"#bfe3df\"];\n"
                           "    f8 [label=\"F8 key\\n(any scene)\", shape=circle, fillcolor=\"#bfe3df\"];\n"
+                          "    console_key [label=\"console key\\n(any scene)\", shape=circle,"
+                          " fillcolor=\"#fdf1c7\", color=\"#a07f1a\"];\n"
                           "    console [label=\"BLNC\\nconsole\", shape=box3d, fillcolor=\"#fdf1c7\","
                           " color=\"#a07f1a\"];\n");
     bool ok = true;
@@ -145,6 +147,8 @@ int main(int argc, char* argv[]) {
 
     dot += QStringLiteral("    opening -> %1;\n").arg(passageName(opening.story));
     dot += QStringLiteral("    f8 -> %1 [style=dashed];\n").arg(passageName(f8.story));
+    dot += QStringLiteral("    console_key -> %1 [style=dashed, color=\"#a07f1a\"];\n")
+               .arg(targetOf(consoleKeyTransition()));
     // Choices between the same two passages share one edge; every passage that can end the game
     // gets its own game-over node beside it, so that no edge crosses the whole map.
     std::vector<std::pair<QString, QString>> order;

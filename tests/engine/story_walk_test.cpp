@@ -23,9 +23,9 @@ namespace {
 
 const QString shippedText = QStringLiteral(VORTELIA_GAME_DIR "/text");
 
-// Every transition of the story: the three slot tables, the opening and the F8 key.
+// Every transition of the story: the three slot tables, the opening and the two hotkeys.
 std::vector<const Transition*> everyTransition() {
-    std::vector<const Transition*> all{&openingTransition(), &f8Transition()};
+    std::vector<const Transition*> all{&openingTransition(), &f8Transition(), &consoleKeyTransition()};
     for (int slot = 0; slot < 3; ++slot)
         for (const Transition& row : choiceTable(slot).rows)
             all.push_back(&row);
@@ -174,8 +174,9 @@ TEST(StoryWalk, EveryRowFiresEveryEndingIsReachableAndNoSceneIsADeadEnd) {
 TEST(StoryWalk, EveryStoryFileTheTransitionsNameIsShipped) {
     const GameDirectory shipped(QStringLiteral(VORTELIA_GAME_DIR));
     for (const Transition* row : everyTransition()) {
-        if (row->story)
+        if (row->story) {
             EXPECT_TRUE(QFile::exists(shipped.hostPath(QString::fromUtf8(row->story)))) << row->story;
+        }
     }
 }
 
