@@ -15,6 +15,6 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/story-map.dot 
     RESULT_VARIABLE different)
 if(different)
     message(FATAL_ERROR "docs/story-map.dot is not what the tables and texts give now; remake it with\n"
-        "  cmake --build --preset default --target story_map_docs\n"
+        "  ./dev/story-map\n"
         "and commit docs/story-map.dot and docs/story-map.svg (fresh one: ${WORK}/story-map.dot)")
 endif()
