@@ -4,9 +4,11 @@
 
 namespace vortelia {
 
+namespace {
+
 using namespace catalogue;
 
-const std::array<Command, commandCount> commandTable{{
+constexpr Command rows[] = {
     {u"", u">error: command is not incorporated", u"", 0, false},
     {u"help",
      u">command^help\r\n"
@@ -42,7 +44,11 @@ const std::array<Command, commandCount> commandTable{{
     {u"command^diec<diary_book.rea", u">file open\r", diaryBook, 0, false},
     {u"command^diec<diary_book2.rea", u">file open\r", diaryBook2, 0, false},
     {u"command^end<consol", u">file open\r", u"Good By!", 0, true},
-}};
+};
+
+} // namespace
+
+constinit const std::span<const Command> commandTable{rows};
 
 const Command* findCommand(QStringView input) {
     for (const Command& command : commandTable) {

@@ -4,8 +4,7 @@
 
 #include <QStringView>
 
-#include <array>
-#include <cstddef>
+#include <span>
 
 namespace vortelia {
 
@@ -17,8 +16,8 @@ struct Command {
     bool endsProgram;
 };
 
-inline constexpr std::size_t commandCount = 23;
-extern const std::array<Command, commandCount> commandTable;
+// Every row, in table order; its length is the number of rows written in command_table.cpp.
+extern const std::span<const Command> commandTable;
 
 // The first row whose input equals the text exactly (whole string, case included); nullptr when
 // no row does.

@@ -1,10 +1,10 @@
 #include "console/console_window.h"
 
-#include "engine/closing.h"
 #include "platform/qt/hot_spot.h"
 #include "platform/qt/picture.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/text_pane.h"
+#include "session/closing.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>

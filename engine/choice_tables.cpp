@@ -112,6 +112,13 @@ constexpr Transition slot3[] = {
     {"10 слов",                        always,          "text\\gt47.tf", {shown("Конец"), hidden, hidden}, None},
     {"Домик-башня",                    always,          "text\\gt50.tf", {shown("Конец"), hidden, hidden}, None},
 };
+
+constexpr Transition opening =
+    {nullptr,                          always,          "text\\gt1.tf",  {shown("Виртуальный ресторан"), shown("Подводный мир"), shown("Остров Сокровищ")}, None};
+constexpr Transition f8 =
+    {nullptr,                          always,          "text\\gt57.tf", {shown("Конец"), hidden, hidden}, None};
+constexpr Transition consoleKey =
+    {nullptr,                          always,          nullptr,         {same, same, same}, Console};
 // clang-format on
 
 constexpr Flag slot1Reloads[] = {Flag::C, Flag::B, Flag::BC};
@@ -127,6 +134,18 @@ const ChoiceTable tables[3] = {
 
 const ChoiceTable& choiceTable(int slot) {
     return tables[slot];
+}
+
+const Transition& openingTransition() {
+    return opening;
+}
+
+const Transition& f8Transition() {
+    return f8;
+}
+
+const Transition& consoleKeyTransition() {
+    return consoleKey;
 }
 
 } // namespace vortelia

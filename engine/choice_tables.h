@@ -2,7 +2,7 @@
 // The story graph: one table of transitions per choice slot, in the order the game tests them.
 // A caption is both what the player reads and the key its slot's table looks up.
 
-#include "engine/story_flags.h"
+#include "session/story_flags.h"
 
 #include <span>
 
@@ -48,5 +48,12 @@ struct ChoiceTable {
 
 // The table behind choice slot 0, 1 or 2 (the top one is 0).
 const ChoiceTable& choiceTable(int slot);
+
+// The transitions that no slot's table holds; their caption is null. The opening sets the three
+// slots first, then starts the quest music and loads its passage; the F8 key and the console key
+// work as a table row does.
+const Transition& openingTransition();
+const Transition& f8Transition();
+const Transition& consoleKeyTransition();
 
 } // namespace vortelia

@@ -1,11 +1,11 @@
 #include "engine/engine_window.h"
 
-#include "engine/closing.h"
 #include "engine/places.h"
 #include "platform/qt/hot_spot.h"
 #include "platform/qt/look.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/text_pane.h"
+#include "session/closing.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -44,12 +44,10 @@ Quest::Quest(const GameDirectory& files, UiYield& yield, SoundService& sound, Qu
 
 void Quest::open() {
     BusyGuard guard(busy_);
-    scene_.choices[0].caption = QStringLiteral("Виртуальный ресторан");
-    scene_.choices[2].caption = QStringLiteral("Остров Сокровищ");
-    scene_.choices[1].caption = QStringLiteral("Подводный мир");
-    emit slotsChanged();
+    const Transition& opening = openingTransition();
+    setSlots(opening.settings);
     sound_.execute(QStringLiteral("play sound\\trackgp.mp3"));
-    loadStoryText(QStringLiteral("text\\gt1.tf"));
+    loadStoryText(QString::fromUtf8(opening.story));
 }
 
 void Quest::loadStoryText(const QString& path) {
@@ -122,14 +120,7 @@ void Quest::key(Key key) {
     if (busy_)
         return;
     BusyGuard guard(busy_);
-    if (key == Key::Console) {
-        exits_.openConsole();
-        return;
-    }
-    loadStoryText(QStringLiteral("text\\gt57.tf"));
-    static constexpr SlotSetting closing[3] = {
-        {Visibility::Show, "Конец"}, {Visibility::Hide, nullptr}, {Visibility::Hide, nullptr}};
-    setSlots(closing);
+    apply(key == Key::F8 ? f8Transition() : consoleKeyTransition());
 }
 
 void Quest::pointerOver(Pointer where) {

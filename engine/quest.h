@@ -5,9 +5,9 @@
 
 #include "engine/choice_tables.h"
 #include "engine/scene.h"
-#include "engine/story_flags.h"
 #include "platform/game_directory.h"
 #include "platform/host.h"
+#include "session/story_flags.h"
 
 #include <QObject>
 

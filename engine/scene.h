@@ -1,7 +1,7 @@
 #pragma once
 // The story position on the quest screen: everything the player sees of the quest.
 
-#include "engine/story_flags.h"
+#include "session/story_flags.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "shell/game_over.h"
 
-#include "engine/closing.h"
 #include "platform/qt/look.h"
 #include "platform/qt/qt_host.h"
+#include "session/closing.h"
 
 #include <QCloseEvent>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "shell/prologue.h"
 
-#include "engine/closing.h"
 #include "platform/line_loading.h"
 #include "platform/qt/hot_spot.h"
 #include "platform/qt/qt_host.h"
+#include "session/closing.h"
 
 #include <QCloseEvent>
 #include <QLabel>

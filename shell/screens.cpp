@@ -1,9 +1,9 @@
 #include "shell/screens.h"
 
 #include "console/console_window.h"
-#include "engine/closing.h"
 #include "engine/engine_window.h"
 #include "platform/qt/look.h"
+#include "session/closing.h"
 #include "shell/about.h"
 #include "shell/game_over.h"
 #include "shell/menu.h"

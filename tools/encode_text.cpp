@@ -1,6 +1,7 @@
 // Turns a UTF-8 story source (LF line ends) into the game's form: Windows-1251 with CR LF after
 // every line. A character outside the code page, a CR in the source or invalid UTF-8 is an error
-// naming the file and line, so no text reaches the player garbled.
+// naming the file and line, so no text reaches the player garbled. A line is a whole paragraph, so
+// a character outside the code page is also named by its column and code point.
 
 #include "platform/windows1251.h"
 
@@ -15,6 +16,28 @@ using namespace vortelia;
 static int fail(const QString& file, qsizetype line, const char* problem) {
     std::fprintf(stderr, "%s:%lld: %s\n", qUtf8Printable(file), static_cast<long long>(line), problem);
     return 1;
+}
+
+// The first character of the line that the code page lacks: its column (1-based, in characters as
+// an editor counts them) and the character itself.
+static int failOnCharacter(const QString& file, qsizetype line, QStringView text) {
+    qsizetype column = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype width = QChar::isHighSurrogate(text[i].unicode()) && i + 1 < text.size() ? 2 : 1;
+        const QStringView character = text.sliced(i, width);
+        ++column;
+        bool ok = true;
+        encodeWindows1251(character.toString(), &ok);
+        if (!ok) {
+            const char32_t code = character.toUcs4().value(0);
+            std::fprintf(stderr, "%s:%lld:%lld: character U+%04X \"%s\" is outside Windows-1251\n",
+                         qUtf8Printable(file), static_cast<long long>(line), static_cast<long long>(column),
+                         static_cast<unsigned>(code), qUtf8Printable(character.toString()));
+            return 1;
+        }
+        i += width;
+    }
+    return fail(file, line, "has a character outside Windows-1251");
 }
 
 int main(int argc, char* argv[]) {
@@ -43,7 +66,7 @@ int main(int argc, char* argv[]) {
         bool ok = true;
         encoded += encodeWindows1251(lines[i].toString(), &ok);
         if (!ok)
-            return fail(source, i + 1, "has a character outside Windows-1251");
+            return failOnCharacter(source, i + 1, lines[i]);
         encoded += "\r\n";
     }
     QSaveFile out(output);

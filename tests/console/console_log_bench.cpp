@@ -2,8 +2,8 @@
 // repaint of the window must not grow with the log.
 
 #include "console/console_window.h"
-#include "platform/qt/text_pane.h"
 #include "platform/qt/look.h"
+#include "platform/qt/text_pane.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // The console screen on the offscreen platform, driven by real Qt events.
 
 #include "console/console_window.h"
-#include "platform/qt/text_pane.h"
 #include "platform/qt/hot_spot.h"
+#include "platform/qt/text_pane.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "engine/closing.h"
+#include "session/closing.h"
 
-#include "engine/story_flags.h"
+#include "session/story_flags.h"
 
 namespace vortelia {
 

@@ -1,4 +1,4 @@
-#include "engine/story_flags.h"
+#include "session/story_flags.h"
 
 #include "platform/line_loading.h"
 
