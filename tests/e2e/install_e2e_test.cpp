@@ -5,6 +5,7 @@
 #include "e2e/e2e_flow.h"
 
 #include <QCryptographicHash>
+#include <QScopeGuard>
 #include <QStandardPaths>
 
 #include <grp.h>
@@ -239,4 +240,39 @@ TEST_F(InstalledGame, TwoPlayersHaveSeparateFlags) {
     EXPECT_TRUE(entry.waitForFinished(10000));
     EXPECT_EQ(readAll(other + QStringLiteral("/.local/share/vortelia/engdat/b.gdf")), QByteArray("0\r\n"));
     EXPECT_EQ(readAll(gameDir() + QStringLiteral("/engdat/b.gdf")), QByteArray("1\r\n"));
+}
+
+TEST_F(InstalledGame, AFullDiskLeavesNoHalfWrittenFlag) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a full disk is made with a small tmpfs, which only root may mount";
+    const QString full = work.filePath(QStringLiteral("full"));
+    ASSERT_TRUE(QDir().mkpath(full));
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=64k"), QStringLiteral("tmpfs"), full});
+    if (!mount.waitForFinished(10000) || mount.exitCode() != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << mount.readAllStandardError().constData();
+    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {full}); });
+    // The game directory can be made, and then the disk is full.
+    const QString engdat = full + QStringLiteral("/.local/share/vortelia/engdat");
+    ASSERT_TRUE(QDir().mkpath(engdat));
+    QProcess::execute(QStringLiteral("chown"),
+                      {QStringLiteral("-R"), QStringLiteral("%1:%2").arg(uid).arg(gid), full});
+    QFile filler(full + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, '\0');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+
+    QProcess entry;
+    start(entry, full, false);
+    ASSERT_TRUE(entry.waitForFinished(10000));
+    EXPECT_EQ(entry.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(entry.exitCode(), 1);
+    const QString error = QString::fromUtf8(entry.readAllStandardError());
+    EXPECT_TRUE(error.contains(full + QStringLiteral("/.local/share/vortelia"))) << qPrintable(error);
+    EXPECT_EQ(QDir(engdat).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList())
+        << "a flag file was left behind on the full disk";
+    EXPECT_TRUE(processesOf(program()).isEmpty());
 }
