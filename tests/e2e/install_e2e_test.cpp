@@ -153,6 +153,15 @@ TEST_F(InstalledGame, FirstRunMakesThePlayersGameDirectoryAndPlaysFromTheInstall
     EXPECT_EQ(QFileInfo(proc + QStringLiteral("/cwd")).symLinkTarget(), gameDir());
     EXPECT_EQ(QFileInfo(proc).ownerId(), uid);
 
+    // Started through the link in the game directory, the program file is still the installed one,
+    // so the cursor beside it is found.
+    const auto menu = waitForNewWindow(x, menuSize, splash, 15s);
+    ASSERT_TRUE(menu) << "no menu";
+    x.movePointer(*menu, {100, 300});
+    const X11Session::CursorImage cursor = x.cursorImage();
+    EXPECT_EQ(cursor.size, QSize(32, 32));
+    EXPECT_TRUE(cursor.name.isEmpty()) << "the ordinary arrow: " << cursor.name.toStdString();
+
     killAll(program());
     EXPECT_EQ(snapshot(stage()), installed) << "the install changed under the staging root";
 }
