@@ -49,6 +49,16 @@ QString QtSoundBackend::start(const QString& hostPath) {
                 emit failed(hostPath, reason);
         },
         Qt::QueuedConnection);
+    // A sound that has played to its end stays open for the game, but its player goes: an idle
+    // media pipeline still wakes the process several times a second.
+    connect(
+        &p->player, &QMediaPlayer::mediaStatusChanged, p,
+        [this, p, hostPath](QMediaPlayer::MediaStatus status) {
+            const auto it = players_.find(hostPath);
+            if (status == QMediaPlayer::EndOfMedia && it != players_.end() && it->second == p)
+                release(it);
+        },
+        Qt::QueuedConnection);
     players_[hostPath] = p;
     p->player.setSource(QUrl::fromLocalFile(hostPath));
     p->player.play();
@@ -57,8 +67,11 @@ QString QtSoundBackend::start(const QString& hostPath) {
 
 void QtSoundBackend::stop(const QString& hostPath) {
     const auto it = players_.find(hostPath);
-    if (it == players_.end())
-        return;
+    if (it != players_.end())
+        release(it);
+}
+
+void QtSoundBackend::release(std::map<QString, Player*>::iterator it) {
     Player* p = it->second;
     players_.erase(it);
     p->player.stop();

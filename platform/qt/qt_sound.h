@@ -31,6 +31,9 @@ signals:
 
 private:
     class Player;
+    // Stops the player and frees it once control is back in the event loop.
+    void release(std::map<QString, Player*>::iterator it);
+
     std::map<QString, Player*> players_; // children of this backend
     bool hasOutput_ = false;
 };
