@@ -16,8 +16,9 @@
 namespace vortelia {
 
 namespace {
-// The media layer starts by then even if no window was painted (a window never exposed).
-constexpr int kLatestStartMs = 1000;
+// The media layer starts by then even if no window was painted (a window never exposed); long
+// enough that a slow first paint on a busy machine still comes first.
+constexpr int kLatestStartMs = 5000;
 } // namespace
 
 class QtSoundBackend::Player : public QObject {

@@ -48,7 +48,7 @@ class QtSoundService : public QObject, public SoundService {
     Q_OBJECT
 public:
     // Starts the media layer soon after the first window of the application is painted, or after
-    // a second at the latest; commands sent before then wait.
+    // five seconds at the latest; commands sent before then wait.
     explicit QtSoundService(const GameDirectory& files);
     ~QtSoundService() override;
 
