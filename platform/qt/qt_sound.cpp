@@ -6,6 +6,7 @@
 #include <QAudioOutput>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
@@ -105,6 +106,10 @@ void QtSoundService::startNow() {
     latest_.stop();
     if (QCoreApplication* app = QCoreApplication::instance())
         app->removeEventFilter(this);
+    // The painted frame may still wait in the window system's output buffer, which the event loop
+    // flushes only before it sleeps: send it now, before the media layer holds the thread.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        QGuiApplication::sync();
     backend_ = std::make_unique<QtSoundBackend>();
     connect(backend_.get(), &QtSoundBackend::failed, this,
             [this](const QString& path, const QString& reason) { commands_.playbackFailed(path, reason); });
