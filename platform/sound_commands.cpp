@@ -17,10 +17,51 @@ std::optional<SoundCommand> parseSoundCommand(const QString& command) {
     return std::nullopt;
 }
 
+SoundCommands::SoundCommands(const GameDirectory& files, SoundErrorReport& errors)
+    : files_(files), errors_(errors) {}
+
 SoundCommands::SoundCommands(const GameDirectory& files, SoundBackend& backend, SoundErrorReport& errors)
-    : files_(files), backend_(backend), errors_(errors) {}
+    : files_(files), backend_(&backend), errors_(errors) {}
+
+void SoundCommands::attach(SoundBackend& backend) {
+    if (backend_)
+        return;
+    backend_ = &backend;
+    draining_ = true;
+    while (!waiting_.empty()) {
+        const QString command = waiting_.front();
+        waiting_.pop_front();
+        run(command);
+    }
+    draining_ = false;
+}
+
+bool SoundCommands::cancelWaitingPlay(const SoundCommand& close) {
+    const QString path = files_.hostPath(close.path);
+    for (auto it = waiting_.rbegin(); it != waiting_.rend(); ++it) {
+        const auto earlier = parseSoundCommand(*it);
+        if (!earlier || files_.hostPath(earlier->path) != path)
+            continue;
+        if (earlier->verb != SoundCommand::Verb::Play)
+            return false;
+        waiting_.erase(std::next(it).base());
+        return true;
+    }
+    return false;
+}
 
 void SoundCommands::execute(const QString& command) {
+    if (attached()) {
+        run(command);
+        return;
+    }
+    const auto parsed = parseSoundCommand(command);
+    if (parsed && parsed->verb == SoundCommand::Verb::Close && cancelWaitingPlay(*parsed))
+        return;
+    waiting_.push_back(command);
+}
+
+void SoundCommands::run(const QString& command) {
     const auto parsed = parseSoundCommand(command);
     if (!parsed) {
         errors_.report(command, QStringLiteral("неизвестная команда"));
@@ -32,7 +73,7 @@ void SoundCommands::execute(const QString& command) {
             errors_.report(command, QStringLiteral("звук не открыт"));
             return;
         }
-        backend_.stop(path);
+        backend_->stop(path);
         return;
     }
     if (open_.contains(path))
@@ -41,7 +82,7 @@ void SoundCommands::execute(const QString& command) {
         errors_.report(command, QStringLiteral("файл не найден: %1").arg(path));
         return;
     }
-    const QString error = backend_.start(path);
+    const QString error = backend_->start(path);
     if (!error.isEmpty()) {
         errors_.report(command, error);
         return;
@@ -51,11 +92,11 @@ void SoundCommands::execute(const QString& command) {
 
 void SoundCommands::playbackFailed(const QString& hostPath, const QString& reason) {
     const auto it = open_.find(hostPath);
-    if (it == open_.end())
+    if (!backend_ || it == open_.end())
         return;
     const QString command = QStringLiteral("play ") + it->second;
     open_.erase(it);
-    backend_.stop(hostPath);
+    backend_->stop(hostPath);
     errors_.report(command, reason);
 }
 

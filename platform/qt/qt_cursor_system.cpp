@@ -115,7 +115,7 @@ void QtCursorSystem::advanceArrow() {
 
 void QtCursorSystem::scheduleStep() {
     const Shape& shape = shapes_.at(arrow_);
-    if (shape.file && shape.file->animated())
+    if (under_ && shape.file && shape.file->animated())
         timer_.start(std::max(shape.file->steps[step_].durationMs, kMinStepMs));
 }
 
@@ -155,11 +155,30 @@ void QtCursorSystem::applyToAll() const {
 }
 
 bool QtCursorSystem::eventFilter(QObject* watched, QEvent* event) {
-    if (applied_ && (event->type() == QEvent::Show || event->type() == QEvent::Polish) &&
-        watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow())
-            apply(widget);
+    if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
+        return QObject::eventFilter(watched, event);
+    auto* window = static_cast<QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Polish:
+        if (applied_)
+            apply(window);
+        break;
+    case QEvent::Enter:
+        // A window gets Enter and Leave only when the pointer crosses its outer edge.
+        under_ = window;
+        if (!timer_.isActive())
+            scheduleStep();
+        break;
+    case QEvent::Leave:
+    case QEvent::Hide:
+        if (under_ == window) {
+            under_ = nullptr;
+            timer_.stop();
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

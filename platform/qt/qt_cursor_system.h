@@ -1,12 +1,14 @@
 #pragma once
 // Cursor handles on Qt: the game's arrow is set on every top-level window of the application,
-// also on windows shown later, and an animated arrow steps through its frames on a timer.
+// also on windows shown later, and an animated arrow steps through its frames on a timer while
+// the pointer is over one of those windows (elsewhere nobody sees it, and the process stays idle).
 
 #include "platform/arrow_cursor.h"
 #include "platform/cursor_file.h"
 
 #include <QCursor>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <map>
@@ -42,6 +44,8 @@ public:
     int arrowStep() const { return step_; }
     // Moves an animated arrow on to its next step at once, as its timer does; nothing for a still one.
     void advanceArrow();
+    // Whether the animation's timer runs now.
+    bool animating() const { return timer_.isActive(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,7 +68,8 @@ private:
     CursorHandle arrow_ = 0;
     int step_ = 0;
     HotspotUnits units_ = HotspotUnits::Logical;
-    bool applied_ = false; // windows are left alone until the first setArrow
+    bool applied_ = false;    // windows are left alone until the first setArrow
+    QPointer<QWidget> under_; // the window the pointer is over
     QTimer timer_;
 };
 

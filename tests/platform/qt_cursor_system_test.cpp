@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QEnterEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -187,13 +188,53 @@ TEST_F(QtCursorSystemTest, AnimatedArrowStepsThroughItsSequence) {
     EXPECT_EQ(shown(w->cursor()), expected(*w, qRgb(255, 0, 0)));
 }
 
+// The pointer crossing a window's edge, as the platform reports it.
+void pointerEnters(QWidget& window) {
+    QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), window.mapToGlobal(QPointF(10, 10)));
+    QCoreApplication::sendEvent(&window, &enter);
+}
+void pointerLeaves(QWidget& window) {
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&window, &leave);
+}
+
 TEST_F(QtCursorSystemTest, AnimationRunsOnItsOwnTimer) {
     auto w = window();
     w->show();
     system.setArrow(loadAnimated(20));
+    pointerEnters(*w);
     EXPECT_EQ(shown(w->cursor()), expected(*w, qRgb(0, 255, 0)));
     // Events are pumped until the third frame shows, for at most five seconds.
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown(w->cursor()) == expected(*w, qRgb(9, 9, 9)); }, 5000));
+}
+
+TEST_F(QtCursorSystemTest, AnimationTicksOnlyWhileThePointerIsOverAWindow) {
+    auto first = window();
+    auto second = window();
+    first->show();
+    second->show();
+    system.setArrow(loadAnimated(20));
+    EXPECT_FALSE(system.animating()) << "no pointer over a window yet";
+
+    pointerEnters(*first);
+    EXPECT_TRUE(system.animating());
+    // Straight from one window to the other: the second's enter may come before the first's leave.
+    pointerEnters(*second);
+    pointerLeaves(*first);
+    EXPECT_TRUE(system.animating());
+    pointerLeaves(*second);
+    EXPECT_FALSE(system.animating());
+
+    // A window that goes away under the pointer takes the animation with it.
+    pointerEnters(*first);
+    ASSERT_TRUE(system.animating());
+    first->hide();
+    EXPECT_FALSE(system.animating());
+
+    // A still arrow never ticks, pointer or not.
+    pointerEnters(*second);
+    system.setArrow(loadStill());
+    EXPECT_FALSE(system.animating());
 }
 
 TEST(CursorForFrame, PicksTheImageForTheScreenScale) {

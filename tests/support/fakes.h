@@ -6,6 +6,7 @@
 #include "platform/arrow_cursor.h"
 #include "platform/host.h"
 #include "platform/services.h"
+#include "platform/sound_commands.h"
 #include "support/temp_game.h"
 
 #include <functional>
@@ -17,6 +18,30 @@ class RecordingSound : public SoundService {
 public:
     void execute(const QString& command) override { commands.push_back(command); }
     std::vector<QString> commands;
+};
+
+// A player backend that records what it is asked to start and stop; refuses with an error text.
+class RecordingSoundBackend : public SoundBackend {
+public:
+    QString start(const QString& hostPath) override {
+        calls.push_back("start " + hostPath);
+        return refuse;
+    }
+    void stop(const QString& hostPath) override { calls.push_back("stop " + hostPath); }
+    std::vector<QString> calls;
+    QString refuse;
+};
+
+// Records the commands reported as failed; runs a test's hook at each, as a box's events would.
+class RecordingSoundErrors : public SoundErrorReport {
+public:
+    void report(const QString& command, const QString&) override {
+        commands.push_back(command);
+        if (onReport)
+            onReport(command);
+    }
+    std::vector<QString> commands;
+    std::function<void(const QString&)> onReport;
 };
 
 class RecordingProgram : public Program {

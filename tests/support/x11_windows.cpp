@@ -68,6 +68,24 @@ std::optional<unsigned long> X11Session::find(const QString& title, QSize size) 
     return found;
 }
 
+std::vector<std::pair<unsigned long, QSize>> X11Session::windows(const QString& title) {
+    std::vector<std::pair<unsigned long, QSize>> found;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count))
+        return found;
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display_, children[i], &attributes) && attributes.map_state == IsViewable &&
+            windowTitle(display_, children[i]) == title)
+            found.emplace_back(children[i], QSize(attributes.width, attributes.height));
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
 bool X11Session::hasWindow(const QString& title, QSize size) {
     return find(title, size).has_value();
 }

@@ -8,6 +8,8 @@
 
 #include <chrono>
 #include <optional>
+#include <utility>
+#include <vector>
 
 struct _XDisplay;
 
@@ -28,6 +30,8 @@ public:
                                                QSize size = {});
     // Whether a mapped window with that title (and size) exists now.
     bool hasWindow(const QString& title, QSize size = {});
+    // Every mapped top-level window with that title now, bottom to top, with its size.
+    std::vector<std::pair<unsigned long, QSize>> windows(const QString& title);
     // Sends WM_DELETE_WINDOW, as a window manager's close button does.
     void requestClose(unsigned long window);
     // Whether the window stays mapped for the whole time given (a refused close leaves it so).
