@@ -164,16 +164,25 @@ void Engine::paintEvent(QPaintEvent*) {
 void Engine::paintChoiceRows(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    // Row markers only beside the slots that are shown: a hidden slot leaves an empty panel.
+    // Row markers only beside the slots that are shown: a hidden slot leaves an empty panel. The
+    // markers sit between the panel's frame and the hover glow, so neither covers them.
     for (int i = 0; i < 3; ++i) {
         if (!slots_[i]->isVisible())
             continue;
         const QRect row = slots_[i]->geometry();
-        look::paintButtonState(painter, QRectF(row).adjusted(-6, -6, 6, 6), slots_[i]->state(), 4);
-        painter.setPen(QPen(QColor(63, 217, 204, 150), 1.0));
+        const look::ButtonState state = slots_[i]->state();
+        look::paintButtonState(painter, QRectF(row).adjusted(-4, -6, 4, 6), state, 4);
+        const bool lit = state != look::ButtonState::Rest;
+        painter.setPen(QPen(lit ? QColor(143, 248, 238) : QColor(63, 217, 204, 150), lit ? 1.4 : 1.0));
         const qreal y = row.center().y() + 0.5;
-        painter.drawPolyline(QPolygonF({{465, y - 3.5}, {469, y}, {465, y + 3.5}}));
-        painter.drawPolyline(QPolygonF({{777, y - 3.5}, {773, y}, {777, y + 3.5}}));
+        painter.drawPolyline(QPolygonF({{463, y - 3.5}, {467, y}, {463, y + 3.5}}));
+        painter.drawPolyline(QPolygonF({{779, y - 3.5}, {775, y}, {779, y + 3.5}}));
+        // A separator only between two shown rows, never under the last one.
+        if (i > 0 && slots_[i - 1]->isVisible()) {
+            painter.setPen(QPen(QColor(63, 217, 204, 31), 1.0));
+            const qreal between = row.top() - 7.5;
+            painter.drawLine(QPointF(490, between), QPointF(752, between));
+        }
     }
     if (answerBox_->isVisible()) {
         const QRectF box = QRectF(answerBox_->geometry()).adjusted(-2.5, -2.5, 2.5, 2.5);

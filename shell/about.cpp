@@ -27,9 +27,9 @@ About::About(const Services& services) : services_(services) {
     box_->setFrameShape(QFrame::NoFrame);
     box_->verticalScrollBar()->setStyleSheet(QStringLiteral(
         "QScrollBar:vertical { background: #005a5a; width: 12px; margin: 0; border: none; }"
-        "QScrollBar::handle:vertical { background: #8ff8ee; min-height: 28px; margin: 2px 3px;"
+        "QScrollBar::handle:vertical { background: #3fd9cc; min-height: 28px; margin: 2px 3px;"
         " border-radius: 3px; }"
-        "QScrollBar::handle:vertical:hover { background: #d8fffb; }"
+        "QScrollBar::handle:vertical:hover { background: #8ff8ee; }"
         "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }"
         "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
 

@@ -44,7 +44,22 @@ void IntoEngine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     backdrop_.paint(painter, QPoint(0, 0), devicePixelRatioF());
     // The state fills the whole drawn button, which is larger than its hot spot.
-    look::paintButtonState(painter, QRectF(begin_->geometry()).adjusted(-8, -6, 8, 6), begin_->state(), 6);
+    const QRectF face = QRectF(begin_->geometry()).adjusted(-8, -6, 8, 6);
+    look::paintButtonState(painter, face, begin_->state(), 6);
+    if (begin_->state() == look::ButtonState::Rest)
+        return;
+    // The main button answers the pointer more strongly: a wider glow and the side chevrons
+    // lit and drawn closer to it.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(25, 195, 181, 77), 6.0));
+    painter.drawRoundedRect(face.adjusted(-4, -4, 4, 4), 9, 9);
+    painter.setPen(QPen(QColor(143, 248, 238), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const qreal y = face.center().y();
+    painter.drawPolyline(
+        QPolygonF({{face.left() - 20, y - 8.5}, {face.left() - 11, y}, {face.left() - 20, y + 8.5}}));
+    painter.drawPolyline(
+        QPolygonF({{face.right() + 20, y - 8.5}, {face.right() + 11, y}, {face.right() + 20, y + 8.5}}));
 }
 
 void IntoEngine::closeEvent(QCloseEvent* event) {

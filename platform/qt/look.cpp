@@ -109,12 +109,13 @@ void paintButtonState(QPainter& painter, QRectF rect, ButtonState state, qreal r
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const bool down = state == ButtonState::Down;
-    // Dark enough under the text that light captions keep their contrast.
-    QColor fill(25, 195, 181, down ? 70 : 40);
+    // Light enough that captions drawn under it keep 4.5:1 when pressed; the press shows in the
+    // thicker edge and the stronger glow rather than in a brighter fill.
+    QColor fill(25, 195, 181, down ? 46 : 40);
     QColor edge(143, 248, 238, down ? 255 : 190);
     painter.setPen(Qt::NoPen);
-    for (int spread = 3; spread >= 1; --spread) {
-        painter.setBrush(QColor(25, 195, 181, down ? 18 : 12));
+    for (int spread = 5; spread >= 1; --spread) {
+        painter.setBrush(QColor(25, 195, 181, down ? 16 : 13));
         painter.drawRoundedRect(rect.adjusted(-spread, -spread, spread, spread), radius + spread,
                                 radius + spread);
     }

@@ -270,6 +270,18 @@ TEST_F(EngineWindowTest, HiddenSlotsLeaveNoMarkAndTheAnswerBoxHasItsCaption) {
         marked += emptyRow.pixel(x, 12) != first ? 1 : 0;
     EXPECT_EQ(marked, 0) << "something is drawn on the hidden slot's row";
 
+    // Separators lie between two shown rows only: none dangles beside the one shown row.
+    auto lineMarks = [](const QImage& image, int y) {
+        int marks = 0;
+        for (int x = 40; x < 280; ++x)
+            marks += image.pixel(x, y) != image.pixel(10, y) ? 1 : 0;
+        return marks;
+    };
+    for (int y : {528 - 497, 560 - 497}) {
+        EXPECT_GT(lineMarks(threeShown, y), 200) << "no separator between shown rows at y " << y + 497;
+        EXPECT_EQ(lineMarks(oneShown, y), 0) << "a separator beside a hidden row at y " << y + 497;
+    }
+
     auto* caption = window.findChild<QLabel*>(QStringLiteral("answerCaption"));
     ASSERT_TRUE(caption);
     EXPECT_FALSE(caption->isVisible());
