@@ -25,8 +25,8 @@ public:
     // The first screen of the program: the splash.
     void start();
 
-    // Each show creates its window on first use, runs its opening before it is first drawn, and
-    // shows it. They throw Failure when an opening fails; the window then exists but stays hidden.
+    // Each show creates its window on first use, shows it, and then runs its opening. They throw
+    // Failure when an opening fails; the window then exists and is shown.
     void showSplash();
     void showMenu();
     void showPrologue();
@@ -64,11 +64,14 @@ public:
 private:
     template <typename Leave, typename Show>
     void switchScreens(Leave&& leave, Show&& show, const QString& closeMusic);
+    // A hot spot's click; ignored while a screen's opening still reads its text.
     template <typename Handler> void handle(Handler&& handler) {
-        runHandler(services_.program, services_.report, handler);
+        if (!opening_)
+            runHandler(services_.program, services_.report, handler);
     }
 
     const Services& services_;
+    bool opening_ = false;
     std::unique_ptr<Main> splash_;
     std::unique_ptr<Game> menu_;
     std::unique_ptr<IntoEngine> prologue_;
