@@ -42,7 +42,7 @@ TEST(FlagSafety, KilledAtRandomMomentsWhileWritingTheFlagsLeavesThemWholeAndNoTe
         clicker.start(QStringLiteral(VORTELIA_FLAG_CLICKER), {});
         ASSERT_TRUE(clicker.waitForStarted(10000));
         // The kill lands anywhere from the start-up to some hundred flag writes in.
-        if (!clicker.waitForFinished(static_cast<int>(random.bounded(1, 60)))) {
+        if (!clicker.waitForFinished(static_cast<int>(random.bounded(1, 150)))) {
             ++killedWhileRunning;
             ::kill(static_cast<pid_t>(clicker.processId()), SIGKILL);
             ASSERT_TRUE(clicker.waitForFinished(10000));

@@ -255,7 +255,7 @@ TEST_F(ShellTest, ThePrologueAndTheQuestScreenAreOnScreenWhileTheirTextsLoad) {
     TextPane* panel = screens.prologue()->prologuePanel();
     EXPECT_TRUE(panel->full());
     EXPECT_TRUE(panel->text().startsWith(lines[0] + QLatin1Char('\n') + lines[1] + QLatin1Char('\n')));
-    EXPECT_LT(panel->text().size(), 20 * lines[0].size());
+    EXPECT_LT(panel->text().size(), 100 * lines[0].size());
     EXPECT_EQ(panel->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 
     // A click on the begin label while the prologue still loads waits for the load.
