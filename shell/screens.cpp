@@ -62,7 +62,7 @@ void present(std::unique_ptr<Window>& window, const Services& services, bool& op
     look::centre(*window);
     setup(*window);
     window->show();
-    // The opening yields while it reads: the window's own clicks wait until it is done.
+    // The opening yields while it reads: clicks wait until it is done.
     struct Reset {
         bool& flag;
         ~Reset() { flag = false; }
@@ -82,6 +82,16 @@ void present(std::unique_ptr<Window>& window, const Services& services, Setup&& 
 Screens::Screens(const Services& services) : services_(services) {}
 
 Screens::~Screens() = default;
+
+void Screens::runDeferred() {
+    if (!deferred_)
+        return;
+    if (opening_) {
+        QTimer::singleShot(0, &deferContext_, [this] { runDeferred(); });
+        return;
+    }
+    handle(std::exchange(deferred_, nullptr));
+}
 
 void Screens::start() {
     showSplash();
