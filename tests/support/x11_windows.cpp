@@ -68,6 +68,22 @@ std::optional<unsigned long> X11Session::find(const QString& title, QSize size) 
     return found;
 }
 
+std::vector<unsigned long> X11Session::windows(const QString& title) {
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::vector<unsigned long> found;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count))
+        return found;
+    for (unsigned int i = 0; i < count; ++i) {
+        if (mappedWithSize(display_, children[i], {}) && windowTitle(display_, children[i]) == title)
+            found.push_back(children[i]);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
 bool X11Session::hasWindow(const QString& title, QSize size) {
     return find(title, size).has_value();
 }

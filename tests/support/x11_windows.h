@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <optional>
+#include <vector>
 
 struct _XDisplay;
 
@@ -26,6 +27,8 @@ public:
     // until the deadline.
     std::optional<unsigned long> waitForWindow(const QString& title, std::chrono::milliseconds timeout,
                                                QSize size = {});
+    // Every mapped top-level window with that title now.
+    std::vector<unsigned long> windows(const QString& title);
     // Whether a mapped window with that title (and size) exists now.
     bool hasWindow(const QString& title, QSize size = {});
     // Sends WM_DELETE_WINDOW, as a window manager's close button does.
