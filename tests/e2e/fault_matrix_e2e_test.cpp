@@ -39,6 +39,7 @@ struct Row {
     std::map<QString, QByteArray> flags; // what each flag file holds afterwards ("<missing>")
     bool asPlayer = false;               // needs a user whom file permissions bind
     std::function<void(const GameCopy&)> alsoCheck = {};
+    const char* warnsOf = nullptr; // a sound warning naming it shows once the quest screen is up
 };
 
 const std::map<QString, QByteArray> reset{{"b.gdf", "0\r\n"}, {"c.gdf", "0\r\n"}, {"bc.gdf", "0\r\n"}};
@@ -144,8 +145,15 @@ const Row rows[] = {
          writeFile(g, "cursor/cur.cgf", ani);
      },
      Walk::MenuExit, false, "", shipped},
-    {"sound_missing", [](GameCopy& g) { remove(g, "sound/menu.mp3"), remove(g, "sound/trackgp.mp3"); },
-     Walk::QuestClose, false, "", reset},
+    {"sound_missing",
+     [](GameCopy& g) { remove(g, "sound/trackgp.mp3"); },
+     Walk::QuestClose,
+     false,
+     "",
+     reset,
+     false,
+     {},
+     "trackgp.mp3"},
     {"sound_garbage",
      [](GameCopy& g) {
          for (const char* s : {"sound/into.mp3", "sound/menu.mp3", "sound/intoeng.mp3", "sound/trackgp.mp3"})
@@ -255,6 +263,16 @@ TEST_P(FaultMatrix, EndsAsTheRowSays) {
         const auto quest = toQuest();
         ASSERT_TRUE(quest) << "no quest screen";
         screens.push_back(*quest);
+        if (row.warnsOf) {
+            // The player reads the warning, closes it, and plays on.
+            QElapsedTimer clock;
+            clock.start();
+            std::optional<unsigned long> warning;
+            while (!(warning = box()) && clock.elapsed() < 10000)
+                QThread::msleep(20); // polling the other process's windows, bounded
+            ASSERT_TRUE(warning) << "no sound warning";
+            x.requestClose(*warning);
+        }
         // A click or key while the opening passage loads is ignored, and the window may take the
         // focus a moment after it shows: repeated, bounded, until the report appears.
         const auto untilReported = [&](auto&& act) {
@@ -296,6 +314,8 @@ TEST_P(FaultMatrix, EndsAsTheRowSays) {
     }
     for (const auto& [name, bytes] : row.flags)
         EXPECT_EQ(game.read(QStringLiteral("engdat/") + name), bytes) << name.toStdString();
+    if (row.warnsOf)
+        EXPECT_TRUE(errors.contains(QLatin1String(row.warnsOf))) << errors.toStdString();
     if (row.alsoCheck)
         row.alsoCheck(game);
     // Nothing but the flag files in engdat.
