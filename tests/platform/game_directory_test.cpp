@@ -163,7 +163,7 @@ private:
 TEST(GameDirectory, AWriteOnAFullDiskFailsInRussianAndLeavesTheFileAndNoTemporary) {
     FullDisk disk;
     if (!disk.mounted())
-        GTEST_SKIP() << "needs root to mount a small tmpfs";
+        GTEST_SKIP() << "needs root with the right to mount a small tmpfs";
     const GameDirectory dir(disk.root());
     const QString reason =
         reasonOf([&] { dir.writeLine(QStringLiteral("engdat\\b.gdf"), QStringLiteral("0")); });
