@@ -218,6 +218,12 @@ void Engine::keyPressEvent(QKeyEvent* event) {
         runHandler(services_.program, services_.report, [&] { quest_.key(Quest::Key::Console); });
 }
 
+// Tab and Shift+Tab would hand the focus from the answer box to the window, whose hotkeys would
+// then run: the answer box is the one control that takes the focus, and it keeps it.
+bool Engine::focusNextPrevChild(bool) {
+    return true;
+}
+
 void Engine::closeEvent(QCloseEvent* event) {
     event->accept();
     runClosingSequence(services_, FlagReset::Yes);

@@ -17,6 +17,11 @@ constexpr int kMaxSide = 256;
 // Decoded pixels allowed per file. Directory entries may share image data and PNGs compress
 // well, so the bytes on disk alone do not bound the memory a file asks for.
 constexpr qint64 kPixelBudget = 4 * 1024 * 1024; // 16 MB of ARGB32
+// Every image also costs this much of the budget, whatever its size, so that a file of many
+// thousands of tiny frames is refused too (at most 1024 images a file).
+constexpr qint64 kImageCost = 64 * 64;
+// An animation longer than this is no arrow cursor.
+constexpr qint64 kMaxSteps = 4096;
 
 constexpr quint16 kTypeIcon = 1;
 constexpr quint16 kTypeCursor = 2;
@@ -53,9 +58,10 @@ bool hasId(QByteArrayView b, qsizetype at, const char (&id)[5]) {
 }
 
 bool takePixels(qint64& budget, qint64 width, qint64 height) {
-    if (width * height > budget)
+    const qint64 cost = std::max(width * height, kImageCost);
+    if (cost > budget)
         return false;
-    budget -= width * height;
+    budget -= cost;
     return true;
 }
 
@@ -295,7 +301,8 @@ std::optional<CursorFile> parseAni(QByteArrayView data, qint64& budget) {
     file.frames = std::move(frames);
     // Without a sequence the frames play in order; the chunk sizes bound the step count.
     const qint64 steps = sequence ? qint64{stepCount} : qint64{frameCount};
-    if (steps == 0 || (sequence && sequence->size() / 4 < steps) || (rates && rates->size() / 4 < steps))
+    if (steps == 0 || steps > kMaxSteps || (sequence && sequence->size() / 4 < steps) ||
+        (rates && rates->size() / 4 < steps))
         return std::nullopt;
     file.steps.reserve(static_cast<std::size_t>(steps));
     for (qint64 i = 0; i < steps; ++i) {

@@ -26,6 +26,13 @@ private:
     QString reason_;
 };
 
+// The reason for a system error number, in Russian for the common cases (missing, not
+// permitted, no space, a folder, read-only); the system's own words otherwise.
+QString failureReason(int error);
+// The reason when the path is a folder or exists but is no regular file.
+QString folderReason();
+QString notRegularReason();
+
 // Thrown out of a yield once the program has been asked to end, so that the handler that yielded
 // stops where it is. Handler boundaries swallow it.
 struct ProgramEnding {};

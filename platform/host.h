@@ -23,6 +23,9 @@ public:
     virtual ~UiYield() = default;
     // Throws ProgramEnding when the program was asked to end meanwhile.
     virtual void yield() = 0;
+    // Lets pending events through in the middle of one long line, which is no yield of its own;
+    // throws ProgramEnding like yield(). A host that handles no events meanwhile does nothing.
+    virtual void stayResponsive() {}
 };
 
 // Shows a failure that nothing caught to the player.

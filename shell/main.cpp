@@ -7,6 +7,7 @@
 #include "platform/qt/qt_cursor_system.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_sound.h"
+#include "platform/qt/termination_signals.h"
 #include "platform/services.h"
 #include "shell/screens.h"
 
@@ -35,6 +36,9 @@ int main(int argc, char* argv[]) {
     // Qt sends no close requests when the session ends: the screen in front closes itself.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
                      [&](QSessionManager&) { runHandler(program, report, [&] { screens.endSession(); }); });
+    // A termination signal (kill, a closed terminal, Ctrl+C) ends the session the same way.
+    const TerminationSignals terminationSignals(
+        [&] { runHandler(program, report, [&] { screens.endSession(); }); });
     runHandler(program, report, [&] { screens.start(); });
     if (program.ending())
         return program.status();

@@ -3,6 +3,7 @@
 #include "platform/line_loading.h"
 #include "platform/qt/hot_spot.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/text_pane.h"
 #include "session/closing.h"
 
 #include <QCloseEvent>
@@ -13,12 +14,10 @@ namespace vortelia {
 
 IntoEngine::IntoEngine(const Services& services) : services_(services) {
     look::setupWindow(*this, gameTitle(), QSize(798, 596));
-    panel_ = new QLabel(this);
+    panel_ = new TextPane(this);
     panel_->setObjectName(QStringLiteral("Label1"));
     panel_->setGeometry(168, 64, 457, 393);
     panel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    panel_->setWordWrap(true);
-    panel_->setTextFormat(Qt::PlainText);
     panel_->setAttribute(Qt::WA_TranslucentBackground);
     look::setColours(*panel_, {{QPalette::WindowText, look::menuText}});
 
@@ -32,12 +31,9 @@ IntoEngine::IntoEngine(const Services& services) : services_(services) {
 
 void IntoEngine::open() {
     services_.sound.execute(QStringLiteral("play sound\\intoeng.mp3"));
-    text_.clear();
-    loadLines(services_.files, services_.yield, QStringLiteral("text\\into.tf"), [this](const QString& line) {
-        text_ += line;
-        text_ += QLatin1Char('\n');
-        panel_->setText(text_);
-    });
+    panel_->setPaneText({});
+    loadLines(services_.files, services_.yield, QStringLiteral("text\\into.tf"),
+              [this](const QString& line) { panel_->appendPaneText(line + QStringLiteral("\r\n")); });
 }
 
 void IntoEngine::paintEvent(QPaintEvent*) {

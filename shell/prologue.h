@@ -11,6 +11,7 @@ class QLabel;
 namespace vortelia {
 
 class HotSpot;
+class TextPane;
 
 class IntoEngine : public QWidget {
     Q_OBJECT
@@ -18,9 +19,9 @@ public:
     explicit IntoEngine(const Services& services);
 
     // The opening: "play sound\intoeng.mp3", then "text\into.tf" into the prologue panel line by
-    // line. Throws Failure.
+    // line (a text pane: what falls below its bottom edge is never laid out). Throws Failure.
     void open();
-    QLabel* prologuePanel() const { return panel_; }
+    TextPane* prologuePanel() const { return panel_; }
     HotSpot* beginLabel() const { return begin_; }
 
 signals:
@@ -32,9 +33,8 @@ protected:
 
 private:
     const Services& services_;
-    QLabel* panel_;
+    TextPane* panel_;
     HotSpot* begin_;
-    QString text_;
     look::Backdrop backdrop_{QStringLiteral(":/art/prologue_background.svg"), QSize(800, 600)};
 };
 

@@ -48,16 +48,33 @@ void hide(QWidget* window) {
         window->hide();
 }
 
-// Creates the window on first use (centred, then wired and opened by setup, whose failure leaves
-// it hidden) and shows it.
+// Creates the window on first use (centred and wired by setup), shows it, and then runs its
+// opening, so that a long opening never leaves the player without a window. A failing opening
+// leaves the window shown; the caller's guard decides what comes next.
+template <typename Window, typename Setup, typename Open>
+void present(std::unique_ptr<Window>& window, const Services& services, bool& opening, Setup&& setup,
+             Open&& open) {
+    if (window) {
+        window->show();
+        return;
+    }
+    window = std::make_unique<Window>(services);
+    look::centre(*window);
+    setup(*window);
+    window->show();
+    // The opening yields while it reads: clicks wait until it is done.
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{opening};
+    opening = true;
+    open(*window);
+}
+
 template <typename Window, typename Setup>
 void present(std::unique_ptr<Window>& window, const Services& services, Setup&& setup) {
-    if (!window) {
-        window = std::make_unique<Window>(services);
-        look::centre(*window);
-        setup(*window);
-    }
-    window->show();
+    bool opening = false;
+    present(window, services, opening, setup, [](Window&) {});
 }
 
 } // namespace
@@ -65,6 +82,16 @@ void present(std::unique_ptr<Window>& window, const Services& services, Setup&& 
 Screens::Screens(const Services& services) : services_(services) {}
 
 Screens::~Screens() = default;
+
+void Screens::runDeferred() {
+    if (!deferred_)
+        return;
+    if (opening_) {
+        QTimer::singleShot(0, &deferContext_, [this] { runDeferred(); });
+        return;
+    }
+    handle(std::exchange(deferred_, nullptr));
+}
 
 void Screens::start() {
     showSplash();
@@ -121,10 +148,13 @@ void Screens::menuExit() {
 }
 
 void Screens::showPrologue() {
-    present(prologue_, services_, [this](IntoEngine& prologue) {
-        QObject::connect(&prologue, &IntoEngine::beginClicked, [this] { handle([this] { beginGame(); }); });
-        prologue.open();
-    });
+    present(
+        prologue_, services_, opening_,
+        [this](IntoEngine& prologue) {
+            QObject::connect(&prologue, &IntoEngine::beginClicked,
+                             [this] { handle([this] { beginGame(); }); });
+        },
+        [](IntoEngine& prologue) { prologue.open(); });
 }
 
 void Screens::beginGame() {
@@ -133,10 +163,12 @@ void Screens::beginGame() {
 }
 
 void Screens::showAbout() {
-    present(about_, services_, [this](About& about) {
-        QObject::connect(&about, &About::backClicked, [this] { handle([this] { aboutBack(); }); });
-        about.open();
-    });
+    present(
+        about_, services_, opening_,
+        [this](About& about) {
+            QObject::connect(&about, &About::backClicked, [this] { handle([this] { aboutBack(); }); });
+        },
+        [](About& about) { about.open(); });
 }
 
 void Screens::aboutBack() {
@@ -149,7 +181,9 @@ void Screens::showQuest() {
         quest_ = std::make_unique<Quest>(services_.files, services_.yield, services_.sound, *this);
         engine_ = std::make_unique<Engine>(*quest_, services_);
         look::centre(*engine_);
+        engine_->show();
         quest_->open();
+        return;
     }
     engine_->show();
 }

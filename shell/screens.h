@@ -5,6 +5,10 @@
 #include "engine/quest.h"
 #include "platform/services.h"
 
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
 #include <memory>
 
 namespace vortelia {
@@ -25,8 +29,8 @@ public:
     // The first screen of the program: the splash.
     void start();
 
-    // Each show creates its window on first use, runs its opening before it is first drawn, and
-    // shows it. They throw Failure when an opening fails; the window then exists but stays hidden.
+    // Each show creates its window on first use, shows it, and then runs its opening. They throw
+    // Failure when an opening fails; the window then exists and is shown.
     void showSplash();
     void showMenu();
     void showPrologue();
@@ -64,11 +68,22 @@ public:
 private:
     template <typename Leave, typename Show>
     void switchScreens(Leave&& leave, Show&& show, const QString& closeMusic);
-    template <typename Handler> void handle(Handler&& handler) {
+    // A hot spot's click. While a screen's opening still reads its text, the click waits until
+    // the opening is done (the latest click wins).
+    template <typename Handler> void handle(Handler handler) {
+        if (opening_) {
+            deferred_ = handler;
+            QTimer::singleShot(0, &deferContext_, [this] { runDeferred(); });
+            return;
+        }
         runHandler(services_.program, services_.report, handler);
     }
+    void runDeferred();
 
     const Services& services_;
+    bool opening_ = false;
+    std::function<void()> deferred_;
+    QObject deferContext_; // cancels a deferred click when the screens go
     std::unique_ptr<Main> splash_;
     std::unique_ptr<Game> menu_;
     std::unique_ptr<IntoEngine> prologue_;

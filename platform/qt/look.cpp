@@ -134,13 +134,54 @@ void setupWindow(QWidget& window, const QString& title, QSize clientSize) {
     window.setFixedSize(clientSize);
 }
 
-void centre(QWidget& window) {
+QPoint centredFramePosition(const QRect& available, QSize clientSize, const QMargins& frame) {
+    const QSize whole = clientSize.grownBy(frame);
+    return {available.x() + (available.width() - whole.width()) / 2,
+            available.y() + (available.height() - whole.height()) / 2};
+}
+
+namespace {
+
+void centreNow(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    window.move(centredFramePosition(screen->availableGeometry(), client.size(), margins));
+}
+
+// Centres the window once more when its frame first becomes known, then goes.
+class CentreOnceFramed : public QObject {
+public:
+    explicit CentreOnceFramed(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const auto type = event->type();
+        if ((type == QEvent::Move || type == QEvent::Show || type == QEvent::WindowActivate) &&
+            window_.frameGeometry().size() != window_.size()) {
+            window_.removeEventFilter(this);
+            centreNow(window_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
+} // namespace
+
+void centre(QWidget& window) {
+    centreNow(window);
+    if (window.frameGeometry().size() == window.size())
+        new CentreOnceFramed(window);
 }
 
 } // namespace vortelia::look

@@ -68,7 +68,11 @@ void paintButtonState(QPainter& painter, QRectF rect, ButtonState state, qreal r
 // A fixed-size top-level window with the game's caption and icon, a close button and no
 // maximise button.
 void setupWindow(QWidget& window, const QString& title, QSize clientSize);
-// Centres a window on its screen.
+// Centres a window's whole frame on its screen's available area, now and again once the window
+// manager has put its frame around it (the frame is unknown before the window is first shown).
 void centre(QWidget& window);
+// Where a window's frame goes so that the frame, of the client size and frame margins given,
+// is centred on the available area.
+QPoint centredFramePosition(const QRect& available, QSize clientSize, const QMargins& frame);
 
 } // namespace vortelia::look

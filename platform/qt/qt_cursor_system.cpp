@@ -40,14 +40,26 @@ QCursor cursorForFrame(const CursorFrame& frame, qreal devicePixelRatio, Hotspot
         if (d < bestD || (d == bestD && side(candidate.image) > side(best->image)))
             best = &candidate;
     }
-    // Drawn at 32 logical pixels whatever its size, as Windows scales to its cursor size.
-    const qreal ratio = static_cast<qreal>(side(best->image)) / kLogicalSize;
-    QPixmap pixmap = QPixmap::fromImage(best->image);
+    // Drawn at 32 logical pixels whatever its size, as Windows scales to its cursor size; a larger
+    // image is scaled down here, since not every platform honours a pixmap's pixel ratio.
+    QImage image = best->image;
+    QPoint hotspot = best->hotspot;
+    const int wanted = std::max(1, static_cast<int>(std::lround(target)));
+    if (side(image) > wanted) {
+        const double f = static_cast<double>(wanted) / side(image);
+        image = image.scaled(std::max(1, static_cast<int>(std::lround(image.width() * f))),
+                             std::max(1, static_cast<int>(std::lround(image.height() * f))),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        hotspot = QPoint(std::min(static_cast<int>(std::lround(hotspot.x() * f)), image.width() - 1),
+                         std::min(static_cast<int>(std::lround(hotspot.y() * f)), image.height() - 1));
+    }
+    const qreal ratio = static_cast<qreal>(side(image)) / kLogicalSize;
+    QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(ratio);
     if (units == HotspotUnits::ImagePixels)
-        return QCursor(pixmap, best->hotspot.x(), best->hotspot.y());
-    return QCursor(pixmap, static_cast<int>(std::lround(best->hotspot.x() / ratio)),
-                   static_cast<int>(std::lround(best->hotspot.y() / ratio)));
+        return QCursor(pixmap, hotspot.x(), hotspot.y());
+    return QCursor(pixmap, static_cast<int>(std::lround(hotspot.x() / ratio)),
+                   static_cast<int>(std::lround(hotspot.y() / ratio)));
 }
 
 QtCursorSystem::QtCursorSystem(QObject* parent) : QObject(parent) {

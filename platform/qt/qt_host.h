@@ -23,6 +23,7 @@ class QtUiYield : public UiYield {
 public:
     explicit QtUiYield(const Program& program) : program_(program) {}
     void yield() override;
+    void stayResponsive() override { yield(); }
 
 private:
     const Program& program_;

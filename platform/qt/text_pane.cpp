@@ -2,6 +2,9 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QTextOption>
+
+#include <algorithm>
 
 namespace vortelia {
 
@@ -22,26 +25,35 @@ void TextPane::setPaneText(QStringView text) {
 }
 
 void TextPane::appendPaneText(QStringView text) {
-    if (full_ || text.isEmpty())
-        return;
-    // A label breaks lines at LF only, so every line end becomes one LF.
-    for (QChar c : text) {
-        if (c == u'\r') {
-            shown_ += u'\n';
-            afterCr_ = true;
-            continue;
+    // A long text goes in in pieces, so that no more is laid out than can be seen, even of a
+    // single line of many megabytes.
+    constexpr qsizetype piece = 4096;
+    while (!full_ && !text.isEmpty()) {
+        const QStringView head = text.first(std::min(piece, text.size()));
+        text = text.sliced(head.size());
+        // A label breaks lines at LF only, so every line end becomes one LF.
+        for (QChar c : head) {
+            if (c == u'\r') {
+                shown_ += u'\n';
+                afterCr_ = true;
+                continue;
+            }
+            if (c != u'\n' || !afterCr_)
+                shown_ += c;
+            afterCr_ = false;
         }
-        if (c != u'\n' || !afterCr_)
-            shown_ += c;
-        afterCr_ = false;
+        layOut();
     }
-    layOut();
 }
 
 void TextPane::layOut() {
     setText(shown_);
-    // A static text breaks lines at the line separator, not at LF.
+    // A static text breaks lines at the line separator, not at LF; a word wider than the pane
+    // breaks too, so that the pane fills up however the text is made.
     laidOut_.setText(QString(shown_).replace(u'\n', QChar::LineSeparator));
+    QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    laidOut_.setTextOption(option);
     laidOut_.setTextWidth(contentsRect().width());
     laidOut_.prepare(QTransform(), font());
     full_ = laidOut_.size().height() >= contentsRect().height();

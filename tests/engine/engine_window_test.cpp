@@ -145,6 +145,25 @@ TEST_F(EngineWindowTest, OnceTheAnswerBoxHasTheFocusClicksLeaveItThereAndTheHotk
     EXPECT_EQ(quest.scene().answerText.left(3), QStringLiteral("abc"));
 }
 
+TEST_F(EngineWindowTest, TabAndShiftTabLeaveTheFocusInTheAnswerBox) {
+    open();
+    f.game.writeStory(QStringLiteral("text\\gt56.tf"), {QStringLiteral("Пароль?")});
+    const_cast<Scene&>(quest.scene()).choices[0].caption = QStringLiteral("Нет...");
+    QTest::mouseClick(slot(0), Qt::LeftButton);
+    QTest::mouseClick(window.answerBox(), Qt::LeftButton);
+    ASSERT_TRUE(window.answerBox()->hasFocus());
+    for (auto modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        QTest::keyClick(window.windowHandle(), Qt::Key_Tab, modifiers);
+        QTest::keyClick(window.windowHandle(), Qt::Key_Backtab, modifiers);
+        EXPECT_TRUE(window.answerBox()->hasFocus());
+    }
+    // With the focus still in the answer box, the hotkeys stay off.
+    QTest::keyClick(window.windowHandle(), Qt::Key_F8);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Comma, Qt::KeypadModifier);
+    EXPECT_EQ(window.storyPanel()->text(), QStringLiteral("Пароль?\n"));
+    EXPECT_TRUE(exits.calls.empty());
+}
+
 TEST_F(EngineWindowTest, TheKeypadSeparatorOpensTheConsoleUnlessTheAnswerBoxHasTheFocus) {
     open();
     const Scene before = quest.scene();
@@ -287,4 +306,17 @@ TEST_F(EngineWindowTest, HiddenSlotsLeaveNoMarkAndTheAnswerBoxHasItsCaption) {
     EXPECT_FALSE(caption->isVisible());
     EXPECT_EQ(caption->text(), QStringLiteral("Пароль:"));
     EXPECT_EQ(caption->buddy(), window.answerBox());
+}
+
+TEST_F(EngineWindowTest, AOneLinePassageOfManyMegabytesLaysOutOnlyWhatCanBeSeen) {
+    open();
+    // One word with no blank, and words with blanks: either way the panel fills and stops.
+    for (const QByteArray& line : {QByteArray(10 << 20, 'x'), QByteArray("word ").repeated(2 << 20)}) {
+        f.game.writeBytes(QStringLiteral("text\\gt57.tf"), line + "\r\n");
+        QTest::keyClick(window.windowHandle(), Qt::Key_F8);
+        EXPECT_EQ(quest.scene().story.size(), line.size() + 2);
+        EXPECT_TRUE(window.storyPanel()->full());
+        EXPECT_LT(window.storyPanel()->text().size(), 20000);
+        EXPECT_TRUE(window.storyPanel()->text().startsWith(QString::fromLatin1(line.left(100))));
+    }
 }

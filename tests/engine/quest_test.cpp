@@ -139,3 +139,25 @@ TEST_F(QuestTest, AnEndingProgramStopsTheLoadAtTheNextYield) {
     EXPECT_EQ(scene().story, QStringLiteral("1\r\n2\r\n"));
     EXPECT_FALSE(quest.busy());
 }
+
+TEST_F(QuestTest, AVeryLongLineLetsACloseThroughAndStillCountsAsOneLine) {
+    f.game.writeBytes(QStringLiteral("text\\gt57.tf"), QByteArray(4 << 20, 'x') + "\r\nend\r\n");
+    quest.open();
+    f.yield.count = 0;
+    quest.key(Quest::Key::F8);
+    EXPECT_EQ(f.yield.count, 2); // one yield per line, however long
+    EXPECT_GT(f.yield.pauses, 10);
+    EXPECT_EQ(scene().story.size(), (4 << 20) + 2 + 5);
+
+    // A close in the middle of the line ends the load there.
+    f.yield.count = 0;
+    f.yield.pauses = 0;
+    f.yield.onPause = [&](int n) {
+        if (n == 3)
+            f.program.end(0);
+    };
+    EXPECT_THROW(quest.loadStoryText(QStringLiteral("text\\gt57.tf")), ProgramEnding);
+    EXPECT_EQ(f.yield.pauses, 3);
+    EXPECT_EQ(f.yield.count, 0);
+    EXPECT_TRUE(scene().story.isEmpty());
+}

@@ -686,3 +686,33 @@ TEST(CursorFileParser, ToleratesWhatRealWritersDo) {
 }
 
 } // namespace
+
+TEST(CursorFileParser, BoundsTheFramesStepsAndPixelsItDecodes) {
+    const auto animation = [](int frames, int steps, int side) {
+        CursorFile file;
+        QImage image(side, side, QImage::Format_ARGB32);
+        image.fill(qRgba(1, 2, 3, 255));
+        for (int i = 0; i < frames; ++i)
+            file.frames.push_back(CursorFrame{{{image, {0, 0}}}});
+        for (int i = 0; i < steps; ++i)
+            file.steps.push_back({i % frames, 50});
+        return writeAni(file);
+    };
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool usable;
+    } cases[] = {
+        {"a thousand tiny frames", animation(1000, 1000, 1), true},
+        {"a hundred thousand tiny frames", animation(100000, 1, 1), false},
+        {"four thousand steps", animation(2, 4096, 4), true},
+        {"a million steps", animation(2, 1000000, 4), false},
+        {"sixty frames of 256 pixels", animation(60, 60, 256), true},
+        {"seventy frames of 256 pixels", animation(70, 70, 256), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_FALSE(c.bytes.isEmpty());
+        EXPECT_EQ(parseCursorFile(c.bytes).has_value(), c.usable);
+    }
+}

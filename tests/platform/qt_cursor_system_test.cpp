@@ -242,6 +242,7 @@ TEST(CursorForFrame, PicksTheImageForTheScreenScale) {
                              {picture(48, qRgb(2, 2, 2)), {3, 6}},
                              {picture(64, qRgb(3, 3, 3)), {4, 8}}}};
     const CursorFrame small{{{picture(32, qRgb(1, 1, 1)), {2, 4}}}};
+    const CursorFrame huge{{{picture(256, qRgb(4, 4, 4)), {128, 64}}}};
     struct Case {
         const char* name;
         const CursorFrame& frame;
@@ -254,11 +255,18 @@ TEST(CursorForFrame, PicksTheImageForTheScreenScale) {
         {"scale 1", sizes, 1.0, HotspotUnits::Logical, 32, {2, 4}},
         {"scale 2", sizes, 2.0, HotspotUnits::Logical, 64, {2, 4}},
         {"scale 1.5", sizes, 1.5, HotspotUnits::Logical, 48, {2, 4}},
-        {"scale 1.25 between two sizes", sizes, 1.25, HotspotUnits::Logical, 48, {2, 4}},
+        {"scale 1.25 between two sizes: the larger, scaled down",
+         sizes,
+         1.25,
+         HotspotUnits::Logical,
+         40,
+         {2, 4}},
         {"scale 3 above every size", sizes, 3.0, HotspotUnits::Logical, 64, {2, 4}},
         {"only one size at scale 2", small, 2.0, HotspotUnits::Logical, 32, {2, 4}},
         {"hotspot in image pixels at scale 2", sizes, 2.0, HotspotUnits::ImagePixels, 64, {4, 8}},
         {"hotspot in image pixels at scale 1.5", sizes, 1.5, HotspotUnits::ImagePixels, 48, {3, 6}},
+        {"only a 256-pixel image, scaled down", huge, 1.0, HotspotUnits::Logical, 32, {16, 8}},
+        {"only a 256-pixel image at scale 2", huge, 2.0, HotspotUnits::ImagePixels, 64, {32, 16}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

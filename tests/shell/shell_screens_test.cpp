@@ -3,6 +3,7 @@
 
 #include "engine/engine_window.h"
 #include "platform/qt/hot_spot.h"
+#include "platform/qt/text_pane.h"
 #include "shell/about.h"
 #include "shell/menu.h"
 #include "shell/prologue.h"
@@ -234,4 +235,56 @@ TEST_F(ShellTest, TheSessionsEndClosesTheScreenInFrontWithItsClosingSequence) {
         EXPECT_EQ(fakes.game.readBytes(QStringLiteral("engdat\\b.gdf")), c.flagAfter) << c.screen;
         settle();
     }
+}
+
+TEST_F(ShellTest, ThePrologueAndTheQuestScreenAreOnScreenWhileTheirTextsLoad) {
+    QStringList lines;
+    for (int i = 0; i < 20000; ++i)
+        lines << QStringLiteral("Строка пролога номер %1, довольно длинная, чтобы переноситься.").arg(i);
+    f.game.writeStory(QStringLiteral("text\\into.tf"), lines);
+    toMenu();
+    bool prologueShown = false;
+    f.yield.onYield = [&](int n) {
+        if (n == 1)
+            prologueShown = screens.prologue() && screens.prologue()->isVisible();
+    };
+    screens.menuStart();
+    EXPECT_TRUE(prologueShown);
+    EXPECT_EQ(f.yield.count, lines.size());
+    // The panel holds what can be seen, not the whole text laid out again after every line.
+    TextPane* panel = screens.prologue()->prologuePanel();
+    EXPECT_TRUE(panel->full());
+    EXPECT_TRUE(panel->text().startsWith(lines[0] + QLatin1Char('\n') + lines[1] + QLatin1Char('\n')));
+    EXPECT_LT(panel->text().size(), 100 * lines[0].size());
+    EXPECT_EQ(panel->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+    // A click on the begin label while the prologue still loads waits for the load.
+    f.yield.count = 0;
+    bool questShown = false;
+    f.yield.onYield = [&](int n) {
+        if (n == 1)
+            questShown = screens.engine() && screens.engine()->isVisible();
+    };
+    screens.beginGame();
+    EXPECT_TRUE(questShown);
+}
+
+TEST_F(ShellTest, TheBeginLabelClickedWhileThePrologueLoadsWaitsForTheLoad) {
+    f.game.writeStory(QStringLiteral("text\\into.tf"),
+                      {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    toMenu();
+    f.yield.pumpEvents = true;
+    f.yield.onYield = [&](int n) {
+        if (n == 1)
+            click(screens.prologue()->beginLabel());
+    };
+    screens.menuStart();
+    EXPECT_FALSE(screens.engine()); // not in the middle of the prologue's load
+    EXPECT_EQ(screens.prologue()->prologuePanel()->text(), QStringLiteral("1\n2\n3\n"));
+    f.yield.onYield = nullptr;
+    QTest::qWait(0);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(screens.engine());
+    EXPECT_TRUE(screens.engine()->isVisible());
+    EXPECT_FALSE(screens.prologue()->isVisible());
 }

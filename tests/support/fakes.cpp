@@ -15,6 +15,16 @@ void ScriptedYield::yield() {
         throw ProgramEnding{};
 }
 
+void ScriptedYield::stayResponsive() {
+    ++pauses;
+    if (onPause)
+        onPause(pauses);
+    if (pumpEvents)
+        QCoreApplication::processEvents();
+    if (program_.ending())
+        throw ProgramEnding{};
+}
+
 CursorHandle FakeCursorSystem::loadFromFile(const QString& hostPath) {
     loaded.push_back(hostPath);
     return QFileInfo(hostPath).isFile() ? next++ : 0;

@@ -65,7 +65,10 @@ class ScriptedYield : public UiYield {
 public:
     explicit ScriptedYield(const Program& program) : program_(program) {}
     void yield() override;
+    void stayResponsive() override;
     int count = 0;
+    int pauses = 0;                   // stayResponsive calls, within long lines
+    std::function<void(int)> onPause; // gets the pause's number, from 1
     std::function<void(int)> onYield; // gets the yield's number, from 1
     bool pumpEvents = false;          // also let Qt handle pending events
 
