@@ -1,12 +1,11 @@
 ; title: Vortelia: Control Room
 ; Menu music, D minor, 1:52. Two passes of Dm9 - Bbmaj7 - Gm9 - A9sus under teal air and a
-; sub drone; the bells state the motif, soft keys arpeggiate from the second chord on, and in
+; low drone; the bells state the motif, soft keys arpeggiate from the second chord on, and in
 ; the second pass a glass line sings above and the harmony opens to F Lydian before the return.
 #include "chords.inc"
 i "Mix"    0    112  2 8
-i "Air"    0    112  -30 500 3000 6
-i "Drone"  0    56   5.02 -18 6
-i "Drone"  56   52   5.02 -18 6
+i "Air"    0    112  -30 500 3000 6 -40
+i "Drone"  0    108  6.02 -24 6
 ;          start dur  dB  cutoff fade  pitches
 i "Chord"  0    14   -27 700  4 $Dm9
 i "Chord"  14   14   -27 800  4 $Bbmaj7
@@ -17,8 +16,8 @@ i "Chord"  70   14   -27 1300 4 $Fmaj7s11
 i "Chord"  84   10   -27 1000 4 $Gm9
 i "Chord"  94   14   -27 700  4 $Dm9
 ;          start dur  dB  step  decay pitches
-i "Arp"    14   28   -24 0.42 1.6 8.02 8.05 8.09 9.02 9.04 0
-i "Arp"    56   38   -25 0.42 1.6 8.05 8.09 9.00 9.04 9.07 0
+i "Arp"    14   28   -24 0.375 1.6 8.02 8.05 8.09 9.02 9.04 0
+i "Arp"    56   38   -25 0.375 1.6 8.05 8.09 9.00 9.04 9.07 0
 ;          start dur  pitch dB pan
 i "Bell"   4    4    8.02 -17 0.35
 i "Bell"   5    4    8.09 -18 0.65
@@ -28,11 +27,11 @@ i "Bell"   32   4    8.10 -18 0.6
 i "Bell"   33   4    8.09 -18 0.4
 i "Bell"   34   4    8.05 -18 0.55
 i "Bell"   35.5 6    8.04 -17 0.45
-i "Bell"   60   4    8.02 -17 0.35
-i "Bell"   61   4    8.09 -18 0.65
-i "Bell"   62   4    8.04 -18 0.4
-i "Bell"   63.5 4    8.05 -17 0.6
-i "Bell"   65   6    9.00 -16 0.5
+i "Bell"   60   4    8.02 -19 0.35
+i "Bell"   61   4    8.09 -20 0.65
+i "Bell"   62   4    8.04 -20 0.4
+i "Bell"   63.5 4    8.05 -19 0.6
+i "Bell"   65   6    9.00 -19 0.5
 i "Bell"   98   4    8.02 -18 0.4
 i "Bell"   99.5 4    8.09 -19 0.6
 i "Bell"   101  8    8.02 -19 0.5
