@@ -4,7 +4,7 @@
 #include "chords.inc"
 i "Mix"    0    52   1.5 7
 i "Air"    0    52   -28 200 1800 5 0
-i "Drone"  0    50  6.00 -23 4
+i "Drone"  0    50  6.00 -27 4
 ;          start dur  dB  cutoff fade  pitches
 i "Chord"  0    11   -26 900  3 $Cm9
 i "Chord"  11   11   -26 800  3 $Abmaj7

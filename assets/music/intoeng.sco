@@ -5,7 +5,7 @@
 #include "chords.inc"
 i "Mix"    0    92   3 6
 i "Air"    0    92   -29 300 6000 8 -42
-i "Drone"  0    90  6.04 -24 8
+i "Drone"  0    90  6.04 -28 8
 ;          start dur  dB  cutoff fade  pitches
 i "Chord"  0    11   -27 600  4 $Em9
 i "Chord"  11   11   -27 650  4 $Cmaj7
@@ -16,8 +16,8 @@ i "Chord"  55   11   -27 1000 4 $Cmaj7
 i "Chord"  66   11   -27 900  4 $Am9
 i "Chord"  77   10   -27 700  5 $Em9
 ;          start dur  dB  step  decay pitches
-i "Arp"    22   20   -31 0.55 2 7.11 8.04 8.07 8.11 9.02 0
-i "Arp"    44   36   -25 0.55 2 7.11 8.04 8.07 8.11 9.02 0
+i "Arp"    22   20   -31 0.5625 2 7.11 8.04 8.07 8.11 9.02 0
+i "Arp"    44   36   -25 0.5625 2 7.11 8.04 8.07 8.11 9.02 0
 ;          start dur  pitch dB pan
 i "Bell"   6    5    7.04 -19 0.4
 i "Bell"   7.5  5    7.11 -20 0.6

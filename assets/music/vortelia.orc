@@ -68,8 +68,9 @@ instr Chord
   ii = 7
   while ii <= 12 do
     ipch = p(ii)
+    ; the bass voice sits lower in the mix: it carries the harmony, the upper voices the colour
     if ipch > 0 then
-      schedule "Pad", 0, p3 + p6, ipch, p4, p5, p6, p6
+      schedule "Pad", 0, p3 + p6, ipch, p4 - (ii == 7 && ipch < 7 ? 4 : 0), p5, p6, p6
     endif
     ii += 1
   od
