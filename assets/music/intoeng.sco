@@ -23,9 +23,9 @@ i "Bell"   6    5    7.04 -19 0.4
 i "Bell"   7.5  5    7.11 -20 0.6
 i "Bell"   9    5    7.06 -20 0.45
 i "Bell"   10.5 7    7.07 -19 0.55
-i "Bell"   28   5    7.09 -20 0.6
-i "Bell"   29.5 5    7.07 -20 0.4
-i "Bell"   31   8    7.06 -19 0.5
+i "Bell"   28   5    7.09 -23 0.6
+i "Bell"   29.5 5    7.07 -23 0.4
+i "Bell"   31   8    7.06 -22 0.5
 ;          start dur  pitch dB attack release pan
 i "Glass"  33   10   9.06 -27 3 4 0.45
 i "Glass"  46   12   9.04 -24 4 4 0.6
