@@ -85,7 +85,7 @@ i "Pulse"  80   0.9  -18 110
 i "Pulse"  88   0.9  -19 110
 ;          start dur  dB  start Hz  end Hz
 i "Riser"  48   10   -24 200 3000
-i "Riser"  104  14   -24 200 4000
+i "Riser"  106  16   -24 200 4000
 ;          start dur  pitch dB attack release pan
 i "Glass"  30   5    8.04 -23 1.5 2.5 0.4
 i "Glass"  34   5    8.11 -24 1.5 2.5 0.6
@@ -159,11 +159,11 @@ i "Bell"   10.4 4    8.04 -23 0.4
 i "Bell"   12   4    8.05 -22 0.6
 i "Bell"   13.5 8    8.09 -22 0.5
 i "Glass"  32   14   9.09 -25 4 6 0.5
-i "Glass"  122  24   9.06 -25 6 12 0.5
-i "Bell"   124  5    8.02 -22 0.4
-i "Bell"   125.5 5   8.09 -23 0.6
-i "Bell"   127  5    8.04 -23 0.45
-i "Bell"   128.5 12  8.06 -22 0.55
+i "Glass"  122  24   9.06 -27 6 12 0.5
+i "Bell"   124  5    8.02 -24 0.4
+i "Bell"   125.5 5   8.09 -25 0.6
+i "Bell"   127  5    8.04 -25 0.45
+i "Bell"   128.5 12  8.06 -24 0.55
 ; coda
 i "Chord"  160  36   -28 700  8 $BbmajD
 i "Chord"  196  34   -28 650  8 $Dadd9
