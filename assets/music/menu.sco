@@ -12,7 +12,7 @@ i "Chord"  0    14   -27 700  4 $Dm9
 i "Chord"  14   14   -27 800  4 $Bbmaj7
 i "Chord"  28   14   -27 900  4 $Gm9
 i "Chord"  42   14   -27 800  4 $A9sus
-i "Chord"  56   14   -27 1100 4 $Dm9
+i "Chord"  56   14   -27 950  4 $Dm9
 i "Chord"  70   14   -27 1300 4 $Fmaj7s11
 i "Chord"  84   10   -27 1000 4 $Gm9
 i "Chord"  94   18   -27 700  4 $Dm9
@@ -42,7 +42,7 @@ i "Bell"   98   4    8.02 -20 0.4
 i "Bell"   99.5 4    8.09 -21 0.6
 i "Bell"   101  8    8.02 -21 0.5
 ;          start dur  pitch dB attack release pan
-i "Glass"  58   12   9.09 -24 4 4 0.6
+i "Glass"  58   12   9.09 -26 4 4 0.6
 i "Glass"  70   12   9.11 -24 3 5 0.4
 i "Glass"  82   12   9.07 -24 3 5 0.55
 i "Glass"  94   14   9.05 -25 4 6 0.5
