@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders one score of the game's music to a stereo MP3 and checks it:
 # csound (orchestra + score, float WAV) -> ffmpeg (gain to -16 LUFS, peak limiter, MP3)
-# -> the MP3 as shipped is measured again (EBU R128 loudness, true peak, length, clean ends).
+# -> the MP3 as shipped is measured again (EBU R128 loudness, true peak, length, clean ends,
+# no drop-out inside the track).
 # Any figure out of bounds fails the build with the file and the figure.
 # Usage: render_music.sh ORCHESTRA.orc SCORE.sco OUTPUT.mp3 MIN_SECONDS MAX_SECONDS
 set -euo pipefail
@@ -25,6 +26,12 @@ peak_ceiling=-1
 # The limiter's sample-peak ceiling sits below the true-peak ceiling: MP3 decoding and
 # inter-sample peaks add a little.
 limit=0.79
+# Inside a track (away from its fades), the short-term loudness may fall this far (LU) below
+# the integrated level for at most this long (s): a longer hole is heard as the music stopping.
+dropout_depth=6
+dropout_length=3
+dropout_margin_head=10
+dropout_margin_tail=15
 
 [ -r "$orchestra" ] || die "$orchestra: orchestra not readable"
 [ -r "$score" ] || die "$score: score not readable"
@@ -90,6 +97,26 @@ probe=$(ffprobe -v error -select_streams a:0 \
   die "$score: cannot probe the MP3"
 read -r rate channels length <<<"$(echo $probe | tr ',' ' ')"
 
+# The longest stretch (s) where the short-term loudness stays more than dropout_depth below
+# the integrated level, and where it starts, away from the track's fades.
+longest_dropout() {
+  ffmpeg -hide_banner -nostats -i "$1" -af ebur128 -f null - 2>&1 |
+    awk -v i="$2" -v len="$3" -v depth="$dropout_depth" \
+      -v head="$dropout_margin_head" -v tail="$dropout_margin_tail" '
+      / t: / {
+        for (f = 1; f < NF; f++) {
+          if ($f == "t:") t = $(f + 1)
+          if ($f == "S:") s = $(f + 1)
+        }
+        if (t < head || t > len - tail) next
+        if (s < i - depth) {
+          if (start == "") start = t
+          if (t - start > best) { best = t - start; at = start }
+        } else start = ""
+      }
+      END { printf "%.1f %.1f\n", best + 0, at + 0 }'
+}
+
 summary=$(printf '%s: %.2f s, %s LUFS, LRA %s LU, true peak %s dBTP, %s Hz, %s channels' \
   "$(basename "$output")" "$length" "$mp3_i" "$mp3_lra" "$mp3_tp" "$rate" "$channels")
 awk -v i="$mp3_i" -v t="$target" -v d="$tolerance" 'BEGIN { exit !(i >= t - d && i <= t + d) }' ||
@@ -98,6 +125,10 @@ awk -v p="$mp3_tp" -v c="$peak_ceiling" 'BEGIN { exit !(p <= c) }' ||
   die "$score: true peak above $peak_ceiling dBTP: $summary"
 awk -v l="$length" -v lo="$min_length" -v hi="$max_length" 'BEGIN { exit !(l >= lo && l <= hi) }' ||
   die "$score: length outside $min_length..$max_length s: $summary"
+read -r dropout dropout_at < <(longest_dropout "$work/out.mp3" "$mp3_i" "$length") ||
+  die "$score: cannot measure the short-term loudness"
+awk -v d="$dropout" -v m="$dropout_length" 'BEGIN { exit !(d <= m) }' ||
+  die "$score: drop-out of $dropout s from $dropout_at s (short-term loudness more than $dropout_depth LU below the track's): $summary"
 [ "$rate" = 44100 ] && [ "$channels" = 2 ] || die "$score: not 44.1 kHz stereo: $summary"
 awk -v h="${head_peak:-0}" -v e="${tail_peak:-0}" 'BEGIN { exit !(h <= -30 && e <= -40) }' ||
   die "$score: no clean start or end (first 10 ms peak $head_peak dBFS, last 50 ms $tail_peak dBFS)"

@@ -32,7 +32,8 @@ opcode Send, 0, aaii
 endop
 
 ; Pad voice. p4 pitch (oct.pc), p5 level dB, p6 filter cutoff Hz, p7 attack s, p8 release s
-; Three detuned saws and a sub triangle; the cutoff breathes slowly so a held chord moves.
+; Three detuned saws; the cutoff breathes slowly so a held chord moves. No sub octave: the
+; low voices would put it under the speakers' range, the high ones into the busy low mids.
 instr Pad
   icps = cpspch(p4)
   iamp = ampdb(p5)
@@ -46,17 +47,18 @@ instr Pad
   a1 vco2 1, icps * (1.0042 + kd1)
   a2 vco2 1, icps * (0.9961 + kd2)
   a3 vco2 1, icps
-  a4 vco2 0.7, icps * 0.5, 12
   ilfo = 0.05 + rnd(0.05)
   kcut = p6 * (1 + 0.45 * oscili:k(1, ilfo, -1, rnd(1)))
   kcut = min(kcut, 12000)
   ; two 2-pole low-passes in a row: a soft 24 dB/octave slope at a fraction of a ladder's cost
-  aL butlp a1 + 0.6 * a3 + a4, kcut
+  aL butlp a1 + 0.6 * a3, kcut
   aL butlp aL, kcut
-  aR butlp a2 + 0.6 * a3 + a4, kcut
+  aR butlp a2 + 0.6 * a3, kcut
   aR butlp aR, kcut
-  aL = aL * iamp * kenv * 0.35
-  aR = aR * iamp * kenv * 0.35
+  ; a faint unfiltered top from the in-tune saw: air above the low-pass
+  atop buthp a3, 4000
+  aL = (aL + atop * 0.03) * iamp * kenv * 0.35
+  aR = (aR + atop * 0.03) * iamp * kenv * 0.35
   Send aL, aR, 0.55, 0.05
 endin
 
@@ -66,8 +68,9 @@ instr Chord
   ii = 7
   while ii <= 12 do
     ipch = p(ii)
+    ; the bass voice sits lower in the mix: it carries the harmony, the upper voices the colour
     if ipch > 0 then
-      schedule "Pad", 0, p3 + p6, ipch, p4, p5, p6, p6
+      schedule "Pad", 0, p3 + p6, ipch, p4 - (ii == 7 && ipch < 7 ? 4 : 0), p5, p6, p6
     endif
     ii += 1
   od
@@ -96,26 +99,34 @@ instr Bell
   icps = cpspch(p4)
   iamp = ampdb(p5)
   idec = p3
-  kenv expseg 0.001, 0.004, 1, idec - 0.004, 0.001
+  ; audio-rate envelope with a 3 ms linear rise: a k-rate rise steps audibly and ticks
+  aatt linseg 0, 0.003, 1, idec, 1
+  adec expsega 1, 0.003, 1, idec - 0.003, 0.001
   kidx expseg 2.6, idec, 0.2
   asig foscili iamp, icps, 1, 3.5, kidx
-  asig = asig * (kenv - 0.001)
+  asig = asig * aatt * (adec - 0.001)
   aL, aR pan2 asig, p6
-  Send aL, aR, 0.6, 0.35
+  Send aL, aR, 0.6, 0.25
 endin
 
-; Keys: a soft electric-piano-like note for arpeggios, decaying over its length.
-; p4 pitch, p5 dB, p6 pan
+; Keys: an electric-piano tine for arpeggios: a 1:1 FM body plus a short bright 1:14 tine,
+; a little detuned left against right. p4 pitch, p5 dB, p6 pan
 instr Keys
   icps = cpspch(p4)
   iamp = ampdb(p5)
-  kenv expseg 0.001, 0.008, 1, p3 - 0.008, 0.001
-  a1 oscili 1, icps
-  a2 oscili 0.25, icps * 2.001
-  a3 oscili 0.08, icps * 3.002
-  asig = (a1 + a2 + a3) * iamp * (kenv - 0.001)
-  aL, aR pan2 asig, p6
-  Send aL, aR, 0.45, 0.3
+  aatt linseg 0, 0.005, 1, p3, 1
+  adec expsega 1, 0.005, 1, p3 - 0.005, 0.001
+  kbody expseg 1.2, p3, 0.1
+  ktine expseg 1, 0.06, 0.02, p3, 0.01
+  aL1 foscili 1, icps * 1.0017, 1, 1, kbody
+  aR1 foscili 1, icps * 0.9983, 1, 1, kbody
+  at1 foscili 0.12 * ktine, icps, 1, 14, 1.5
+  aenv = aatt * (adec - 0.001) * iamp * 0.8
+  ipanl = sqrt(1 - p6)
+  ipanr = sqrt(p6)
+  aL = (aL1 + at1) * aenv * ipanl * 1.4
+  aR = (aR1 + at1) * aenv * ipanr * 1.4
+  Send aL, aR, 0.45, 0.15
 endin
 
 ; Arpeggio: plays Keys notes from a chord at a steady step, mostly rising, sometimes skipping.
@@ -143,7 +154,8 @@ instr Arp
   endif
 endin
 
-; Air: filtered noise whose band wanders. p4 dB, p5 low Hz, p6 high Hz, p7 fade s
+; Air: filtered noise whose band wanders. p4 dB, p5 low Hz, p6 high Hz, p7 fade s,
+; p8 level dB of a quiet 5-12 kHz shimmer band (0 = none)
 instr Air
   iamp = ampdb(p4)
   isus = max(p3 - 2 * p7, 0.01)
@@ -156,6 +168,16 @@ instr Air
   an2 noise 1, 0.4
   aL butbp an1, kcf1, kcf1 * 0.3
   aR butbp an2, kcf2, kcf2 * 0.3
+  if p8 < 0 then
+    ishim = ampdb(p8)
+    as1 noise 1, 0
+    as2 noise 1, 0
+    ks randi 0.5, 0.09, 0.5
+    as1 butbp as1, 8000 + 3000 * ks, 5000
+    as2 butbp as2, 8000 - 3000 * ks, 5000
+    aL += as1 * ishim / iamp
+    aR += as2 * ishim / iamp
+  endif
   aL = aL * iamp * kenv
   aR = aR * iamp * kenv
   Send aL, aR, 0.5, 0
@@ -173,7 +195,8 @@ instr Riser
   Send aL * iamp * kenv, aR * iamp * kenv, 0.6, 0
 endin
 
-; Drone: a sub sine with a touch of second harmonic, swelling slowly. p4 pitch, p5 dB, p6 fade s
+; Drone: a low sine with its octave and a touch of fifth, swelling slowly; kept out of the
+; reverb, which would smear it. p4 pitch, p5 dB, p6 fade s
 instr Drone
   icps = cpspch(p4)
   iamp = ampdb(p5)
@@ -181,34 +204,50 @@ instr Drone
   kenv linseg 0, p6, 1, isus, 1, p6, 0
   kswell oscili 0.2, 0.08
   a1 oscili 1, icps
-  a2 oscili 0.18, icps * 2
-  asig = (a1 + a2) * iamp * kenv * (0.8 + kswell)
-  Send asig, asig, 0.15, 0
+  a2 oscili 0.45, icps * 2
+  a3 oscili 0.12, icps * 3
+  asig = (a1 + a2 + a3) * iamp * kenv * (0.8 + kswell)
+  Send asig, asig, 0, 0
 endin
 
-; Pulse: a low heartbeat thump, about 0.9 s long. p4 dB, p5 start Hz
+; Pulse: a heartbeat, about 0.9 s long: a falling sine with its octave for small speakers and
+; a soft low-passed knock. The envelope is audio-rate with a 4 ms rise so the onset does not
+; tick. p4 dB, p5 start Hz
 instr Pulse
   iamp = ampdb(p4)
-  kenv expseg 0.001, 0.01, 1, p3 - 0.01, 0.001
-  kf expseg p5, 0.25, p5 * 0.5, p3 - 0.25, p5 * 0.45
-  asig oscili iamp, kf
-  asig = asig * (kenv - 0.001)
-  Send asig, asig, 0.25, 0
+  aatt linseg 0, 0.004, 1, p3, 1
+  adec expsega 1, 0.004, 1, p3 - 0.004, 0.001
+  kf expseg p5, 0.25, p5 * 0.55, p3 - 0.25, p5 * 0.48
+  a1 oscili 1, kf, -1, 0
+  a2 oscili 0.35, kf * 2, -1, 0
+  aknock noise 1, 0
+  aknock butlp aknock, 300
+  aknock butlp aknock, 300
+  akenv expsega 1, 0.005, 1, 0.05, 0.001
+  asig = (a1 + a2 + aknock * akenv * 0.6) * aatt * (adec - 0.001) * iamp
+  Send asig, asig, 0, 0
 endin
 
 ; The mix bus, one per score and as long as the track. p4 fade-in s, p5 fade-out s
 instr Mix
-  aRL, aRR reverbsc gaRevL, gaRevR, 0.9, 7000
+  ; nothing low into the reverb and echo: it would smear for seconds
+  aRinL buthp gaRevL, 150
+  aRinR buthp gaRevR, 150
+  aRL, aRR reverbsc aRinL, aRinR, 0.9, 11000
+  aEinL buthp gaEchoL, 150
+  aEinR buthp gaEchoR, 150
   ; ping-pong echo at 3/8 of a second, fed crosswise
   aEL init 0
   aER init 0
-  aEL delay gaEchoL + aER * 0.45, 0.375
-  aER delay gaEchoR * 0.3 + aEL * 0.45, 0.5625
+  aEL delay aEinL + aER * 0.45, 0.375
+  aER delay aEinR * 0.3 + aEL * 0.45, 0.5625
   aL = gaDryL + aRL * 0.8 + aEL * 0.6
   aR = gaDryR + aRR * 0.8 + aER * 0.6
   ; no rumble below the speakers' range
-  aL buthp aL, 28
-  aR buthp aR, 28
+  aL buthp aL, 35
+  aL buthp aL, 35
+  aR buthp aR, 35
+  aR buthp aR, 35
   ; a zero-length first segment would hold the bus at 0 for the whole track
   ifadein = max(p4, 1 / kr)
   ifadeout = max(p5, 1 / kr)

@@ -4,7 +4,7 @@
 // The crash-safety test kills it at random moments.
 
 #include "engine/quest.h"
-#include "engine/story_flags.h"
+#include "session/story_flags.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The music renderer on small scores played by the game's orchestra: a good score becomes an
-# MP3 at the target loudness; a broken, silent, too short or clicking score fails with its
-# file named and leaves no MP3 behind.
+# MP3 at the target loudness; a broken, silent, too short, clicking or dropping-out score
+# fails with its file named and leaves no MP3 behind.
 # Usage: render_music_test.sh RENDER_MUSIC.sh ORCHESTRA.orc
 set -uo pipefail
 
@@ -31,6 +31,12 @@ i \"Drone\" 0 4 6.02 -14 0.01|3|5|no clean start or end"
   "starting with a click|i \"Mix\" 0 4 0 1
 i \"Drone\" 0 4 6.02 -14 0.01|3|5|no clean start or end"
   "silent|i \"Mix\" 0 4 0.1 1|3|5|the render is silent"
+  "dropping out in the middle|i \"Mix\" 0 40 0.5 1
+i \"Chord\" 0 14 -27 900 1 6.02 7.09 8.02 8.05 8.09 0
+i \"Chord\" 22 17 -27 900 1 6.02 7.09 8.02 8.05 8.09 0|30|50|drop-out of"
+  "holding through a short breath|i \"Mix\" 0 40 0.5 1
+i \"Chord\" 0 18 -27 900 1 6.02 7.09 8.02 8.05 8.09 0
+i \"Chord\" 20 19 -27 900 1 6.02 7.09 8.02 8.05 8.09 0|30|50|"
   "unknown instrument|i \"Theremin\" 0 4 8.00 -10|3|5|csound failed"
 )
 
