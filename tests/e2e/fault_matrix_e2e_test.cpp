@@ -314,8 +314,9 @@ TEST_P(FaultMatrix, EndsAsTheRowSays) {
     }
     for (const auto& [name, bytes] : row.flags)
         EXPECT_EQ(game.read(QStringLiteral("engdat/") + name), bytes) << name.toStdString();
-    if (row.warnsOf)
+    if (row.warnsOf) {
         EXPECT_TRUE(errors.contains(QLatin1String(row.warnsOf))) << errors.toStdString();
+    }
     if (row.alsoCheck)
         row.alsoCheck(game);
     // Nothing but the flag files in engdat.
@@ -326,8 +327,8 @@ TEST_P(FaultMatrix, EndsAsTheRowSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FaultMatrix, ::testing::ValuesIn(rows),
-                         [](const ::testing::TestParamInfo<Row>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<Row>& row) {
+                             return std::string(row.param.name);
                          });
 
 } // namespace
