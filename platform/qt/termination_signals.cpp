@@ -45,6 +45,9 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal) : onSigna
     action.sa_flags = SA_RESTART;
     for (int signal : handled)
         ::sigaction(signal, &action, nullptr);
+    // A diagnostic line to a reader that has gone (the launcher's pipe, a closed terminal) must not
+    // end the game.
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 TerminationSignals::~TerminationSignals() {

@@ -1,7 +1,8 @@
 #pragma once
 // SIGTERM, SIGHUP and SIGINT as the end of the session: the first one is handed to the event
 // loop (a self-pipe read by a socket notifier), where the program closes the screen in front as
-// on log-off; a second one ends the process at once. Nothing is done on hosts without them.
+// on log-off; a second one ends the process at once. SIGPIPE is ignored. Nothing is done on hosts
+// without them.
 
 #include <QObject>
 
