@@ -82,6 +82,10 @@ struct Row {
     Stage stage;         // the screen on which the command is sent
     bool garbage;        // text in place of music, or else no file at all
 };
+// Test names and failure messages show the row by its name, not its bytes.
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SoundDevice : public ::testing::TestWithParam<Row> {
 protected:
