@@ -28,6 +28,25 @@ inline std::optional<unsigned long> waitForNewWindow(X11Session& x, QSize size,
     return std::nullopt;
 }
 
+// The menu's start hot spot, then the prologue's begin label; false where the prologue does not
+// come.
+inline bool startFromTheMenu(X11Session& x, unsigned long menu) {
+    x.click(menu, {536 + 120, 216 + 20});
+    const auto prologue = waitForNewWindow(x, prologueSize, std::nullopt, std::chrono::seconds(10));
+    if (!prologue)
+        return false;
+    x.click(*prologue, {304 + 92, 504 + 20});
+    return true;
+}
+
+// From the menu through the prologue to the quest screen.
+inline std::optional<unsigned long>
+playToQuest(X11Session& x, unsigned long menu, std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+    if (!startFromTheMenu(x, menu))
+        return std::nullopt;
+    return waitForNewWindow(x, questSize, std::nullopt, timeout);
+}
+
 // F8 on the quest screen, then a click on "Конец" in slot 1, until the game-over screen shows. The
 // window may take the keyboard focus a moment after it appears, and a click while the passage
 // loads is ignored, so both are repeated, bounded.

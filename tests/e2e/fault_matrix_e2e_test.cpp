@@ -217,12 +217,7 @@ struct FaultMatrix : ::testing::TestWithParam<Row> {
         const auto menu = toMenu();
         if (!menu)
             return std::nullopt;
-        x.click(*menu, {536 + 120, 216 + 20});
-        const auto prologue = waitForNewWindow(x, prologueSize, std::nullopt, 10s);
-        if (!prologue)
-            return std::nullopt;
-        x.click(*prologue, {304 + 92, 504 + 20});
-        return waitForNewWindow(x, questSize, std::nullopt, 30s);
+        return playToQuest(x, *menu, 30s);
     }
     // A window of the game that is none of its screens met so far: a report box.
     std::optional<unsigned long> box() {

@@ -83,11 +83,7 @@ TEST(FlagSafety, ATerminationSignalDuringPlayRunsTheClosingSequence) {
         ASSERT_TRUE(splash);
         const auto menu = waitForNewWindow(x, menuSize, splash, 15s);
         ASSERT_TRUE(menu);
-        x.click(*menu, {536 + 120, 216 + 20});
-        const auto prologue = waitForNewWindow(x, prologueSize, std::nullopt, 10s);
-        ASSERT_TRUE(prologue);
-        x.click(*prologue, {304 + 92, 504 + 20});
-        ASSERT_TRUE(waitForNewWindow(x, questSize, std::nullopt, 10s));
+        ASSERT_TRUE(playToQuest(x, *menu));
 
         ::kill(static_cast<pid_t>(process.processId()), c.signal);
         EXPECT_TRUE(process.waitForFinished(5000)) << "did not end promptly";

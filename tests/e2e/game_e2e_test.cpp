@@ -38,13 +38,7 @@ struct GameProgram : ::testing::Test {
         const unsigned long menu = toMenu();
         x.requestClose(menu);
         EXPECT_TRUE(x.staysFor(menu, 500ms)) << "the menu accepted the player's close";
-        x.click(menu, {536 + 120, 216 + 20});
-        const auto prologue = waitForNewWindow(x, prologueSize, std::nullopt, 10s);
-        EXPECT_TRUE(prologue) << "no prologue";
-        if (!prologue)
-            return 0;
-        x.click(*prologue, {304 + 92, 504 + 20});
-        const auto quest = waitForNewWindow(x, questSize, std::nullopt, 10s);
+        const auto quest = playToQuest(x, menu);
         EXPECT_TRUE(quest) << "no quest screen";
         return quest.value_or(0);
     }

@@ -193,11 +193,7 @@ TEST_F(InstalledGame, SecondRunKeepsTheFlagsAndPlayWritesThemInThePlayersDirecto
     // Played to the game-over screen and closed: the flag reset lands in the player's directory.
     const auto menu = waitForNewWindow(x, menuSize, splash, 15s);
     ASSERT_TRUE(menu);
-    x.click(*menu, {536 + 120, 216 + 20});
-    const auto prologue = waitForNewWindow(x, prologueSize, std::nullopt, 10s);
-    ASSERT_TRUE(prologue);
-    x.click(*prologue, {304 + 92, 504 + 20});
-    const auto quest = waitForNewWindow(x, questSize, std::nullopt, 10s);
+    const auto quest = playToQuest(x, *menu);
     ASSERT_TRUE(quest);
     const auto over = pressF8AndEnd(x, *quest);
     ASSERT_TRUE(over) << "no game-over screen";

@@ -72,11 +72,7 @@ TEST_F(Launcher, PlaythroughFromTheLauncherToTheGameOverScreen) {
     ASSERT_TRUE(gameSplash);
     const auto menu = waitForNewWindow(x, menuSize, gameSplash, 15s);
     ASSERT_TRUE(menu);
-    x.click(*menu, {536 + 120, 216 + 20});
-    const auto prologue = waitForNewWindow(x, prologueSize, std::nullopt, 10s);
-    ASSERT_TRUE(prologue);
-    x.click(*prologue, {304 + 92, 504 + 20});
-    const auto quest = waitForNewWindow(x, questSize, std::nullopt, 10s);
+    const auto quest = playToQuest(x, *menu);
     ASSERT_TRUE(quest);
     // The treasure island and straight back: real choices of the opening scene.
     const QPoint slot[] = {{472 + 148, 504 + 8}, {472 + 148, 536 + 8}, {472 + 148, 568 + 8}};

@@ -143,13 +143,9 @@ protected:
         EXPECT_TRUE(menu) << "no menu";
         if (!menu)
             return false;
-        x.click(*menu, {536 + 120, 216 + 20});
-        const auto prologue = waitForNewWindow(x, prologueSize, std::nullopt, 10s);
-        EXPECT_TRUE(prologue) << "no prologue";
-        if (!prologue)
-            return false;
-        x.click(*prologue, {304 + 92, 504 + 20});
-        return true;
+        const bool started = startFromTheMenu(x, *menu);
+        EXPECT_TRUE(started) << "no prologue";
+        return started;
     }
 
     PrivateSoundServer sound;
